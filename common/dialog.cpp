@@ -1,0 +1,251 @@
+#include "common/dialog.h"
+
+#include <vector>
+
+#include "common/app.h"
+
+namespace lunetar {
+
+// ---- CListBox ----
+
+void CListBox::ResetContent() { SendMessageA(m_hWnd, LB_RESETCONTENT, 0, 0); }
+
+void CListBox::AddString(const char* text) {
+  SendMessageA(m_hWnd, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+}
+
+int CListBox::GetCount() const {
+  return static_cast<int>(SendMessageA(m_hWnd, LB_GETCOUNT, 0, 0));
+}
+
+std::string CListBox::GetText(int index) const {
+  LRESULT length = SendMessageA(m_hWnd, LB_GETTEXTLEN, index, 0);
+  if (length == LB_ERR) return {};
+  std::vector<char> text(length + 1);
+  SendMessageA(m_hWnd, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+  return text.data();
+}
+
+void CListBox::SetRedraw(bool redraw) {
+  SendMessageA(m_hWnd, WM_SETREDRAW, redraw, 0);
+  if (redraw) InvalidateRect(m_hWnd, nullptr, TRUE);
+}
+
+// ---- CDialog ----
+
+CDialog::CDialog(int templateId, CDialog* parent) : m_nTemplateId(templateId), m_pParent(parent) {}
+
+CDialog::~CDialog() {
+  if (m_hWnd) DestroyWindow(m_hWnd);
+}
+
+HWND CDialog::Owner() const {
+  if (m_pParent) return m_pParent->m_hWnd;
+  CDialog* main = CApp::Get().m_pMainWnd;
+  return main && main != this ? main->m_hWnd : nullptr;
+}
+
+INT_PTR CDialog::DoModal() {
+  HWND owner = Owner();
+  m_bEnded = false;
+  m_nResult = IDCANCEL;
+  HWND window = CreateDialogParamA(CApp::Get().Instance(), MAKEINTRESOURCEA(m_nTemplateId),
+                                   owner, DialogProc, reinterpret_cast<LPARAM>(this));
+  if (!window) return -1;
+  const bool ownerWasEnabled = owner && !EnableWindow(owner, FALSE);
+  if (!m_bEnded) ShowWindow(window, SW_SHOW);
+
+  MSG msg;
+  while (!m_bEnded) {
+    BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+    if (got <= 0) {
+      if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));  // for the loop outside
+      break;
+    }
+    if (!PreTranslateMessage(&msg)) {
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+  }
+
+  // The owner is enabled before the dialog goes, so that the activation returns to it.
+  if (ownerWasEnabled) EnableWindow(owner, TRUE);
+  if (m_hWnd) {
+    HWND gone = m_hWnd;
+    m_hWnd = nullptr;
+    DestroyWindow(gone);
+  }
+  return m_nResult;
+}
+
+void CDialog::EndDialog(INT_PTR result) {
+  m_nResult = result;
+  m_bEnded = true;
+  PostMessageA(m_hWnd, WM_NULL, 0, 0);  // wakes the loop if it is waiting
+}
+
+void CDialog::UpdateData(bool takeIn) {
+  CDataExchange dx(*this, takeIn);
+  DoDataExchange(dx);
+}
+
+bool CDialog::OnInitDialog() {
+  UpdateData(false);
+  return true;
+}
+
+void CDialog::OnOK() {
+  UpdateData(true);
+  EndDialog(IDOK);
+}
+
+void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+
+void CDialog::DoDataExchange(CDataExchange&) {}
+
+bool CDialog::PreTranslateMessage(MSG* msg) { return IsDialogMessageA(m_hWnd, msg); }
+
+bool CDialog::OnCommand(int, int) { return false; }
+
+bool CDialog::OnMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
+
+INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  CDialog* dialog;
+  if (message == WM_INITDIALOG) {
+    dialog = reinterpret_cast<CDialog*>(lParam);
+    dialog->m_hWnd = window;
+    SetWindowLongPtrA(window, GWLP_USERDATA, lParam);
+  } else {
+    dialog = reinterpret_cast<CDialog*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  }
+  if (!dialog || dialog->m_hWnd != window) return FALSE;
+  // No exception may cross the system's window procedure.
+  try {
+    return dialog->HandleMessage(message, wParam, lParam);
+  } catch (...) {
+    return FALSE;
+  }
+}
+
+INT_PTR CDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_INITDIALOG:
+      return OnInitDialog();
+    case WM_COMMAND: {
+      const int id = LOWORD(wParam);
+      const int code = HIWORD(wParam);
+      if (id == IDOK && code == BN_CLICKED) {
+        OnOK();
+        return TRUE;
+      }
+      if (id == IDCANCEL && code == BN_CLICKED) {
+        OnCancel();
+        return TRUE;
+      }
+      return OnCommand(id, code);
+    }
+    case WM_HELP:
+      return OnHelpRequest();
+  }
+  LRESULT result = 0;
+  if (!OnMessage(message, wParam, lParam, result)) return FALSE;
+  switch (message) {
+    // These hand their result back as the dialog procedure's own return value.
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+    case WM_QUERYDRAGICON:
+      return static_cast<INT_PTR>(result);
+  }
+  SetWindowLongPtrA(m_hWnd, DWLP_MSGRESULT, result);
+  return TRUE;
+}
+
+// ---- CDataExchange ----
+
+void CDataExchange::Text(int id, std::string& value, int maxChars) {
+  HWND control = m_dialog.GetDlgItem(id);
+  if (m_bTakeIn) {
+    int length = GetWindowTextLengthA(control);
+    std::vector<char> text(length + 1);
+    GetWindowTextA(control, text.data(), length + 1);
+    value = text.data();
+  } else {
+    SendMessageA(control, EM_LIMITTEXT, maxChars, 0);
+    SetWindowTextA(control, value.c_str());
+  }
+}
+
+void CDataExchange::DropDownString(int id, std::string& value, int maxChars) {
+  HWND control = m_dialog.GetDlgItem(id);
+  if (m_bTakeIn) {
+    LRESULT selected = SendMessageA(control, CB_GETCURSEL, 0, 0);
+    value.clear();
+    if (selected == CB_ERR) return;
+    LRESULT length = SendMessageA(control, CB_GETLBTEXTLEN, selected, 0);
+    std::vector<char> text(length + 1);
+    SendMessageA(control, CB_GETLBTEXT, selected, reinterpret_cast<LPARAM>(text.data()));
+    value = text.data();
+  } else {
+    SendMessageA(control, CB_LIMITTEXT, maxChars, 0);
+    // An empty text would match the first entry: it selects nothing new.
+    if (!value.empty()) {
+      SendMessageA(control, CB_SELECTSTRING, static_cast<WPARAM>(-1),
+                   reinterpret_cast<LPARAM>(value.c_str()));
+    }
+  }
+}
+
+void CDataExchange::List(int id, CListBox& list) { list.m_hWnd = m_dialog.GetDlgItem(id); }
+
+void CDataExchange::Check(int id, int& value) {
+  HWND control = m_dialog.GetDlgItem(id);
+  if (m_bTakeIn) {
+    value = SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
+  } else {
+    SendMessageA(control, BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
+  }
+}
+
+// ---- CMainDialog ----
+
+CMainDialog::CMainDialog(int templateId, int iconId)
+    : CDialog(templateId),
+      m_hIcon(LoadIconA(CApp::Get().Instance(), MAKEINTRESOURCEA(iconId))) {}
+
+bool CMainDialog::OnInitDialog() {
+  bool result = CDialog::OnInitDialog();
+  SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+  SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+  return result;
+}
+
+bool CMainDialog::OnMessage(UINT message, WPARAM, LPARAM, LRESULT& result) {
+  switch (message) {
+    case WM_PAINT:
+      return OnPaint();
+    case WM_QUERYDRAGICON:
+      result = reinterpret_cast<LRESULT>(OnQueryDragIcon());
+      return true;
+  }
+  return false;
+}
+
+bool CMainDialog::OnPaint() {
+  if (!IsIconic(m_hWnd)) return false;
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(m_hWnd, &paint);
+  SendMessageA(m_hWnd, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+  RECT client;
+  GetClientRect(m_hWnd, &client);
+  const int x = (client.right - client.left - GetSystemMetrics(SM_CXICON) + 1) / 2;
+  const int y = (client.bottom - client.top - GetSystemMetrics(SM_CYICON) + 1) / 2;
+  DrawIcon(dc, x, y, m_hIcon);
+  EndPaint(m_hWnd, &paint);
+  return true;
+}
+
+}  // namespace lunetar

@@ -1,0 +1,113 @@
+// A modal dialog built from a dialog template, with its own message loop so that every message
+// passes PreTranslateMessage (tool tips relay from there) before it is dispatched.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace lunetar {
+
+class CDataExchange;
+
+// A list box of a dialog, attached by the data exchange.
+class CListBox {
+ public:
+  HWND m_hWnd = nullptr;
+
+  void ResetContent();
+  void AddString(const char* text);
+  int GetCount() const;
+  std::string GetText(int index) const;
+  // Drawing off while many lines go in, so the list does not repaint its scroll bar per line.
+  void SetRedraw(bool redraw);
+};
+
+class CDialog {
+ public:
+  // A dialog without a parent is owned by the program's main window while one exists.
+  explicit CDialog(int templateId, CDialog* parent = nullptr);
+  virtual ~CDialog();
+  CDialog(const CDialog&) = delete;
+  CDialog& operator=(const CDialog&) = delete;
+
+  // Shows the dialog and runs its loop until EndDialog; returns the value given to EndDialog,
+  // or -1 when the dialog could not be created.
+  INT_PTR DoModal();
+  // Takes effect once the running handler returns.
+  void EndDialog(INT_PTR result);
+
+  HWND GetSafeHwnd() const { return m_hWnd; }
+  HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
+  // true: controls to members; false: members to controls.
+  void UpdateData(bool takeIn);
+
+ protected:
+  // Called when the dialog exists but is not yet shown; the base shows the members. Returning
+  // true gives the focus to the first tab stop.
+  virtual bool OnInitDialog();
+  // The OK command (id 1, Enter): the base takes the controls in and ends the dialog.
+  virtual void OnOK();
+  // The cancel command (id 2, Esc, close box): the base ends the dialog.
+  virtual void OnCancel();
+  virtual void DoDataExchange(CDataExchange& dx);
+  // Returns true when the message was handled and must not be dispatched.
+  virtual bool PreTranslateMessage(MSG* msg);
+  // F1 (the help request); returns true when handled.
+  virtual bool OnHelpRequest() { return false; }
+  // A command other than OK and cancel; returns true when handled.
+  virtual bool OnCommand(int id, int notifyCode);
+  // Any other window message; returns true when handled, with its result in result.
+  virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+  HWND m_hWnd = nullptr;
+
+ private:
+  static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  HWND Owner() const;
+
+  int m_nTemplateId;
+  CDialog* m_pParent;
+  bool m_bEnded = false;
+  INT_PTR m_nResult = IDCANCEL;
+};
+
+// Moves values between a dialog's controls and its members, in the direction the dialog's
+// UpdateData asked for; each helper serves both directions.
+class CDataExchange {
+ public:
+  CDataExchange(CDialog& dialog, bool takeIn) : m_dialog(dialog), m_bTakeIn(takeIn) {}
+
+  bool TakingIn() const { return m_bTakeIn; }
+  // An edit field, limited to maxChars characters when shown.
+  void Text(int id, std::string& value, int maxChars);
+  // A drop-down list. Taking in yields the selected entry's text, or "" when none is selected.
+  // Showing selects the first entry, in the drop-down's own order, that begins with value
+  // (case-insensitive); an empty value or one that begins no entry keeps the selection.
+  void DropDownString(int id, std::string& value, int maxChars);
+  void List(int id, CListBox& list);
+  void Check(int id, int& value);
+
+ private:
+  CDialog& m_dialog;
+  bool m_bTakeIn;
+};
+
+// A program's main window: its application icon on the title bar and task bar, painted centred
+// when the window is minimised and used as the drag image.
+class CMainDialog : public CDialog {
+ public:
+  CMainDialog(int templateId, int iconId);
+
+ protected:
+  bool OnInitDialog() override;
+  bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  // Returns false when the window is not minimised and paints as usual.
+  bool OnPaint();
+  HICON OnQueryDragIcon() const { return m_hIcon; }
+
+  HICON m_hIcon;
+};
+
+}  // namespace lunetar

@@ -1,0 +1,68 @@
+#include "common/line_file.h"
+
+#include <cstdio>
+
+namespace lunetar {
+
+bool ReadLinePiece(std::FILE* file, std::size_t maxChars, std::string& text) {
+  text.clear();
+  bool readAny = false;
+  std::size_t taken = 0;  // characters of the buffer used, the line end included
+  while (taken < maxChars) {
+    int c = std::getc(file);
+    if (c == EOF) return readAny;
+    readAny = true;
+    if (c == '\r') {
+      int next = std::getc(file);
+      if (next == '\n') return true;
+      if (next != EOF) std::ungetc(next, file);
+    } else if (c == '\n') {
+      return true;
+    }
+    text.push_back(static_cast<char>(c));
+    ++taken;
+  }
+  // The buffer is full. A line end right here ends this very line, not a new empty one.
+  int c = std::getc(file);
+  if (c == '\r') {
+    int next = std::getc(file);
+    if (next == '\n') return true;
+    std::fseek(file, next == EOF ? -1 : -2, SEEK_CUR);  // a lone CR starts the next piece
+  } else if (c != '\n' && c != EOF) {
+    std::ungetc(c, file);
+  }
+  return true;
+}
+
+bool ReadLineFile(const std::string& path, std::size_t maxChars, std::vector<std::string>& lines) {
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (!file) return false;
+  std::string text;
+  while (ReadLinePiece(file, maxChars, text)) lines.push_back(text);
+  std::fclose(file);
+  return true;
+}
+
+bool WriteLineFile(const std::string& path, const std::vector<std::string>& lines) {
+  std::FILE* file = std::fopen(path.c_str(), "wb");
+  if (!file) return false;
+  bool ok = true;
+  for (const std::string& line : lines) {
+    ok = ok && std::fwrite(line.data(), 1, line.size(), file) == line.size();
+    ok = ok && std::fputs("\r\n", file) >= 0;
+  }
+  ok = std::fflush(file) == 0 && ok;
+  return std::fclose(file) == 0 && ok;
+}
+
+bool SaveLineFile(const std::string& path, const std::vector<std::string>& lines,
+                  ReplaceFileFunction replace) {
+  const std::string temporary = path + ".new";
+  if (!WriteLineFile(temporary, lines) || !replace(temporary, path)) {
+    std::remove(temporary.c_str());
+    return false;
+  }
+  return true;
+}
+
+}  // namespace lunetar

@@ -1,0 +1,39 @@
+// Line files: the suite's plain-text files of one value per line.
+//
+// Files are opened in binary mode and translated here, so the same code reads and writes the same
+// bytes natively and on Windows: a line ends at LF with an optional CR before it, a last line
+// without an end still counts, bytes such as Ctrl-Z are ordinary text, and writing puts CR LF
+// after every line.
+#pragma once
+
+#include <cstddef>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace lunetar {
+
+// Reads the next piece of a line into text (without its line end): at most maxChars characters,
+// counting the line end as one, the way a fixed line buffer reads. A longer line therefore comes
+// in several pieces; a line end that directly follows a full piece belongs to that piece, so a line
+// that exactly fills the buffer does not yield an extra empty piece. Returns false when nothing
+// was left to read.
+bool ReadLinePiece(std::FILE* file, std::size_t maxChars, std::string& text);
+
+// Reads a whole file as lines of at most maxChars characters each (longer lines in pieces).
+// Returns false when the file cannot be opened.
+bool ReadLineFile(const std::string& path, std::size_t maxChars, std::vector<std::string>& lines);
+
+// Writes every line followed by CR LF. Returns false when the file cannot be opened, written or
+// closed.
+bool WriteLineFile(const std::string& path, const std::vector<std::string>& lines);
+
+// Moves a finished file over the one it replaces in a single step.
+using ReplaceFileFunction = bool (*)(const std::string& from, const std::string& to);
+
+// Saves lines without ever leaving a half-written file behind: they go to a temporary file beside
+// path, and only a complete write replaces path. On failure path keeps its earlier content.
+bool SaveLineFile(const std::string& path, const std::vector<std::string>& lines,
+                  ReplaceFileFunction replace);
+
+}  // namespace lunetar

@@ -1,0 +1,16 @@
+// The suite's message boxes: no owner window, English button texts, and task-modal unless a
+// dialog must stay usable behind its message.
+#pragma once
+
+#include <windows.h>
+
+namespace lunetar {
+
+enum class Modality { Task, Application };
+
+// style: the icon and buttons (MB_ICONWARNING | MB_OK, MB_ICONQUESTION | MB_YESNO, ...).
+// Returns the button pressed (IDOK, IDYES, IDNO).
+int ShowMessage(const char* text, const char* title, UINT style,
+                Modality modality = Modality::Task);
+
+}  // namespace lunetar

@@ -1,0 +1,35 @@
+#include "common/programs.h"
+
+#include <process.h>
+#include <shellapi.h>
+
+#include <new>
+
+#include "common/command_line.h"
+#include "common/message_box.h"
+
+namespace lunetar {
+
+void HandOver(const char* path) {
+  const char* const arguments[] = {path, "execv", nullptr};
+  _execv(path, arguments);
+}
+
+void OpenWithAssociatedProgram(const char* sample, const char* folder, const std::string& target,
+                               HWND owner, const char* title) {
+  std::string program;
+  try {
+    program.assign(MAX_PATH, '\0');
+  } catch (const std::bad_alloc&) {
+    ShowMessage("Memory resources are low. Please close other programs and then try again.    ",
+                title, MB_ICONERROR | MB_OK);
+    return;
+  }
+  // Nothing associated: nothing to start, and nothing to report.
+  if (reinterpret_cast<INT_PTR>(FindExecutableA(sample, folder, &program[0])) <= 32) return;
+  // One quoted argument, so an address with blanks or quotes cannot split into several.
+  ShellExecuteA(owner, "open", program.c_str(), QuoteArgument(target).c_str(), folder,
+                SW_SHOWNORMAL);
+}
+
+}  // namespace lunetar

@@ -1,0 +1,26 @@
+// A dialog's tool tips: one hint per control, shown as the mouse rests on it. The dialog relays
+// its messages from PreTranslateMessage, so the hints also work while its own loop runs.
+#pragma once
+
+#include <windows.h>
+
+namespace lunetar {
+
+class CToolTip {
+ public:
+  CToolTip() = default;
+  ~CToolTip();
+  CToolTip(const CToolTip&) = delete;
+  CToolTip& operator=(const CToolTip&) = delete;
+
+  bool Create(HWND parent);
+  void Activate(bool active);
+  void AddTool(HWND control, const char* text);
+  void RelayEvent(MSG* msg);
+
+ private:
+  HWND m_hWnd = nullptr;
+  HWND m_hParent = nullptr;
+};
+
+}  // namespace lunetar

@@ -1,0 +1,215 @@
+#include "reader/reader_dlg.h"
+
+#include "common/message_box.h"
+#include "common/programs.h"
+#include "reader/about_dlg.h"
+#include "reader/content/chapter_table.h"
+#include "reader/help.h"
+#include "reader/position.h"
+#include "reader/reader_files.h"
+#include "reader/user_chapter.h"
+#include "resources/reader_ids.h"
+
+namespace lunetar {
+namespace {
+constexpr const char* kTitle = "Korvadex";
+constexpr int kChapterChars = 100;
+constexpr int kKeywordChars = 50;
+constexpr int kSelectionChars = 50;
+
+// A maximised reader keeps this place and outer size instead of filling the screen.
+constexpr RECT kMaximisedRect = {100, 100, 100 + 483, 100 + 408};
+}  // namespace
+
+CReaderDlg::CReaderDlg()
+    : CMainDialog(IDD_READER, IDI_READER), m_strChapter("Preface"), m_strKeyword("intro") {
+  LoadPosition();
+}
+
+void CReaderDlg::LoadPosition() {
+  m_strSelection = "Choose Chapter or Command";
+  ReaderPosition position;
+  ReadPositionFile(PositionFilePath(), position);
+  m_strChapter = position.chapter;
+  m_strKeyword = position.keyword;
+}
+
+void CReaderDlg::SavePosition() {
+  WritePositionFile(PositionFilePath(), {m_strChapter, m_strKeyword});
+}
+
+void CReaderDlg::DoDataExchange(CDataExchange& dx) {
+  dx.List(IDC_TEXT_LIST, m_listText);
+  dx.DropDownString(IDC_CHAPTER, m_strChapter, kChapterChars);
+  dx.DropDownString(IDC_KEYWORD, m_strKeyword, kKeywordChars);
+  dx.Text(IDC_SELECTION, m_strSelection, kSelectionChars);
+}
+
+bool CReaderDlg::OnInitDialog() {
+  // The drop-downs are filled from the book's own tables before the members are shown in them.
+  HWND chapters = GetDlgItem(IDC_CHAPTER);
+  for (const ChapterEntry& chapter : ChapterTable) {
+    SendMessageA(chapters, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(chapter.title));
+  }
+  HWND keywords = GetDlgItem(IDC_KEYWORD);
+  for (const KeywordEntry& entry : KeywordIndex) {
+    SendMessageA(keywords, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.keyword));
+  }
+  CMainDialog::OnInitDialog();
+  ModifySystemMenu();
+  AddToolTips();
+  return true;
+}
+
+// Adds the About entry and takes out the entries a fixed-size window does not use (Restore,
+// Size and Maximize).
+void CReaderDlg::ModifySystemMenu() {
+  HMENU menu = GetSystemMenu(m_hWnd, FALSE);
+  if (!menu) return;
+  char about[64] = "";
+  if (LoadStringA(GetModuleHandleA(nullptr), IDS_ABOUT_ENTRY, about, sizeof about) > 0) {
+    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(menu, MF_STRING, IDM_ABOUT, about);
+  }
+  for (int position = 0; position < 3; ++position) RemoveMenu(menu, position, MF_BYPOSITION);
+}
+
+void CReaderDlg::AddToolTips() {
+  static const struct {
+    int id;
+    const char* text;
+  } kTips[] = {
+      {IDC_ADD, "add commands or tips"},
+      {IDC_HELP_BUTTON, "help wizard"},
+      {IDOK, "go to the selected chapter"},
+      {IDC_COMMAND, "go to the selected command or keyword"},
+      {IDC_UPDATES, "check for updates"},
+      {IDC_CHAPTER, "select chapter"},
+      {IDC_KEYWORD, "select command or keyword"},
+      {IDC_SELECTION, "current selection"},
+  };
+  m_toolTip.Create(m_hWnd);
+  m_toolTip.Activate(true);
+  for (const auto& tip : kTips) m_toolTip.AddTool(GetDlgItem(tip.id), tip.text);
+}
+
+bool CReaderDlg::PreTranslateMessage(MSG* msg) {
+  m_toolTip.RelayEvent(msg);
+  return CMainDialog::PreTranslateMessage(msg);
+}
+
+// The Chapter button and Enter: show the chosen chapter. The window stays open.
+void CReaderDlg::OnOK() {
+  UpdateData(true);
+  m_strSelection = m_strChapter;
+  const int chapter = FindChapter(m_strChapter);
+  if (chapter == kUserChapter) {
+    ShowUserChapter();
+  } else if (chapter >= 0) {
+    ShowChapter(chapter);
+  } else {
+    ShowMessage("Please select any chapter from the drop down box only.    ", kTitle,
+                MB_ICONWARNING | MB_OK);
+    m_strChapter = "Preface";
+  }
+  UpdateData(false);
+}
+
+void CReaderDlg::OnCommandButton() {
+  UpdateData(true);
+  m_strSelection = m_strKeyword;
+  const int chapter = FindKeywordChapter(m_strKeyword);
+  if (chapter == kUserChapter) {
+    ShowUserChapter();
+  } else if (chapter >= 0) {
+    ShowChapter(chapter);
+  } else {
+    ShowMessage("Please select any command or keyword from the drop down box only.    ", kTitle,
+                MB_ICONWARNING | MB_OK);
+    m_strKeyword = "intro";
+    ShowChapter(0);
+  }
+  UpdateData(false);
+}
+
+// The exit path: Esc, the close box and the system menu's Close. The position is written first,
+// because a successful hand-over ends this process at once.
+void CReaderDlg::OnCancel() {
+  SavePosition();
+  CMainDialog::OnCancel();
+  HandOver("launch.exe");
+}
+
+void CReaderDlg::ShowChapter(int index) {
+  const ChapterContent& content = ChapterTable[index].content;
+  m_listText.SetRedraw(false);
+  m_listText.ResetContent();
+  for (std::size_t line = 0; line < content.count; ++line) m_listText.AddString(content.lines[line]);
+  m_listText.SetRedraw(true);
+}
+
+void CReaderDlg::ShowUserChapter() {
+  m_listText.SetRedraw(false);
+  m_listText.ResetContent();
+  LoadUserChapter();
+  m_listText.SetRedraw(true);
+}
+
+void CReaderDlg::LoadUserChapter() {
+  for (const std::string& line : ReadUserChapter(kUserChapterPath)) {
+    m_listText.AddString(line.c_str());
+  }
+}
+
+bool CReaderDlg::OnHelpRequest() {
+  ShowHelp();
+  return true;
+}
+
+void CReaderDlg::OnHelpButton() { ShowHelp(); }
+
+void CReaderDlg::OnUpdatesButton() {
+  OpenWithAssociatedProgram("Readme.html", kProgramFolder, kProductPage, m_hWnd, kTitle);
+}
+
+bool CReaderDlg::OnCommand(int id, int notifyCode) {
+  if (notifyCode != BN_CLICKED) return false;
+  switch (id) {
+    case IDC_COMMAND:
+      OnCommandButton();
+      return true;
+    case IDC_HELP_BUTTON:
+      OnHelpButton();
+      return true;
+    case IDC_UPDATES:
+      OnUpdatesButton();
+      return true;
+  }
+  return false;
+}
+
+bool CReaderDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  switch (message) {
+    case WM_SYSCOMMAND:
+      return OnSysCommand(static_cast<UINT>(wParam));
+    case WM_SIZE:
+      OnSize(static_cast<UINT>(wParam));
+      return false;  // the default handling runs as well
+  }
+  return CMainDialog::OnMessage(message, wParam, lParam, result);
+}
+
+bool CReaderDlg::OnSysCommand(UINT id) {
+  if ((id & 0xFFF0) != IDM_ABOUT) return false;
+  CReaderAboutDlg about;
+  about.DoModal();
+  return true;
+}
+
+void CReaderDlg::OnSize(UINT kind) {
+  if (kind != SIZE_MAXIMIZED) return;
+  const RECT& r = kMaximisedRect;
+  MoveWindow(m_hWnd, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
+}
+
+}  // namespace lunetar

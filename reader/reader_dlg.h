@@ -1,0 +1,46 @@
+// The reader window: the book's text list, the chapter and keyword drop-downs and their buttons.
+#pragma once
+
+#include <string>
+
+#include "common/dialog.h"
+#include "common/tool_tip.h"
+
+namespace lunetar {
+
+class CReaderDlg : public CMainDialog {
+ public:
+  CReaderDlg();
+
+ protected:
+  bool OnHelpRequest() override;
+  void DoDataExchange(CDataExchange& dx) override;
+  bool PreTranslateMessage(MSG* msg) override;
+  bool OnInitDialog() override;
+  void OnOK() override;
+  void OnCancel() override;
+  bool OnCommand(int id, int notifyCode) override;
+  bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+ private:
+  void LoadPosition();
+  void SavePosition();
+  void ShowChapter(int index);
+  void ShowUserChapter();
+  void LoadUserChapter();
+  void OnCommandButton();
+  void OnHelpButton();
+  void OnUpdatesButton();
+  void OnSize(UINT kind);
+  bool OnSysCommand(UINT id);
+  void AddToolTips();
+  void ModifySystemMenu();
+
+  CListBox m_listText;
+  std::string m_strChapter;
+  std::string m_strKeyword;
+  std::string m_strSelection;
+  CToolTip m_toolTip;
+};
+
+}  // namespace lunetar

@@ -1,0 +1,90 @@
+#include "common/line_file.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+namespace lunetar {
+namespace {
+
+class LineFileTest : public ::testing::Test {
+ protected:
+  std::string path_ = ::testing::TempDir() + "line_file_test.txt";
+
+  void TearDown() override {
+    std::remove(path_.c_str());
+    std::remove((path_ + ".new").c_str());
+  }
+  void Write(const std::string& bytes) { std::ofstream(path_, std::ios::binary) << bytes; }
+  std::string Bytes() {
+    std::ifstream in(path_, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+  }
+  std::vector<std::string> Read(std::size_t maxChars) {
+    std::vector<std::string> lines;
+    EXPECT_TRUE(ReadLineFile(path_, maxChars, lines));
+    return lines;
+  }
+};
+
+TEST_F(LineFileTest, LineEndsAreLfWithOptionalCr) {
+  Write("one\r\ntwo\nthree\r\n\r\nlast without end");
+  EXPECT_EQ(Read(98), (std::vector<std::string>{"one", "two", "three", "", "last without end"}));
+}
+
+TEST_F(LineFileTest, LoneCrAndCtrlZAreText) {
+  Write("a\rb\x1A" "c\r\nd\r");
+  EXPECT_EQ(Read(98), (std::vector<std::string>{"a\rb\x1A" "c", "d\r"}));
+}
+
+TEST_F(LineFileTest, LongLinesComeInPieces) {
+  Write(std::string(120, 'x') + "\r\n" + std::string(98, 'y') + "\r\n" + std::string(196, 'z'));
+  EXPECT_EQ(Read(98), (std::vector<std::string>{std::string(98, 'x'), std::string(22, 'x'),
+                                                std::string(98, 'y'), std::string(98, 'z'),
+                                                std::string(98, 'z')}));
+}
+
+TEST_F(LineFileTest, PieceBoundaryBeforeLoneCrKeepsTheCr) {
+  Write("abc\rd\n");
+  EXPECT_EQ(Read(3), (std::vector<std::string>{"abc", "\rd"}));
+}
+
+TEST_F(LineFileTest, EmptyAndMissingFiles) {
+  Write("");
+  EXPECT_TRUE(Read(98).empty());
+  std::vector<std::string> lines;
+  EXPECT_FALSE(ReadLineFile(path_ + ".missing", 98, lines));
+}
+
+TEST_F(LineFileTest, WritesCrLfAndReadsBack) {
+  const std::vector<std::string> lines = {"User Defined Commands and Tips", "", "  ls -la  ", ""};
+  ASSERT_TRUE(WriteLineFile(path_, lines));
+  EXPECT_EQ(Bytes(), "User Defined Commands and Tips\r\n\r\n  ls -la  \r\n\r\n");
+  EXPECT_EQ(Read(98), lines);
+}
+
+bool RenameOver(const std::string& from, const std::string& to) {
+  return std::rename(from.c_str(), to.c_str()) == 0;
+}
+bool RefuseToReplace(const std::string&, const std::string&) { return false; }
+
+TEST_F(LineFileTest, SaveReplacesOnlyAfterACompleteWrite) {
+  Write("earlier\r\n");
+  ASSERT_FALSE(SaveLineFile(path_, {"later"}, RefuseToReplace));
+  EXPECT_EQ(Bytes(), "earlier\r\n");
+  EXPECT_FALSE(std::ifstream(path_ + ".new").good()) << "temporary file left behind";
+
+  ASSERT_TRUE(SaveLineFile(path_, {"later"}, RenameOver));
+  EXPECT_EQ(Bytes(), "later\r\n");
+}
+
+TEST_F(LineFileTest, SaveIntoAMissingFolderFails) {
+  EXPECT_FALSE(SaveLineFile(::testing::TempDir() + "no/such/folder/file.txt", {"x"}, RenameOver));
+}
+
+}  // namespace
+}  // namespace lunetar
