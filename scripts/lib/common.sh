@@ -88,6 +88,9 @@ start_wineserver() {
   wineserver -f -p >/dev/null 2>&1 &
   STARTED_PIDS+=($!)
   sleep 0.3
+  # The first program starts Wine's own services, which live on with the server; started here
+  # without our output streams, they cannot hold a test runner's pipes open.
+  "$WINE" cmd /c exit </dev/null >/dev/null 2>&1
 }
 
 # A Windows path inside the prefix as a Linux path: "C:\Program Files\Lunetar" -> .../drive_c/...

@@ -11,7 +11,8 @@ namespace {
 
 class LineFileTest : public ::testing::Test {
  protected:
-  std::string path_ = ::testing::TempDir() + "line_file_test.txt";
+  std::string path_ = ::testing::TempDir() +
+                      ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".txt";
 
   void TearDown() override {
     std::remove(path_.c_str());

@@ -13,7 +13,8 @@ namespace {
 
 class ReaderFilesTest : public ::testing::Test {
  protected:
-  std::string path_ = ::testing::TempDir() + "reader_files_test.txt";
+  std::string path_ = ::testing::TempDir() +
+                      ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".txt";
 
   void TearDown() override { std::remove(path_.c_str()); }
   void Write(const std::string& bytes) { std::ofstream(path_, std::ios::binary) << bytes; }

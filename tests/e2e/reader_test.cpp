@@ -1,0 +1,258 @@
+// The reader, guide.exe, driven through its window.
+#include <windows.h>
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include "driver.h"
+#include "resources/reader_ids.h"
+#include "suite.h"
+
+namespace e2e {
+namespace {
+
+constexpr const char* kChapterWarning = "Please select any chapter from the drop down box only.    ";
+constexpr const char* kKeywordWarning =
+    "Please select any command or keyword from the drop down box only.    ";
+
+class ReaderTest : public SuiteTest {
+ protected:
+  void SetUp() override {
+    SuiteTest::SetUp();
+    if (HasFatalFailure()) return;
+  }
+  HWND Open() {
+    reader_ = StartReader();
+    return reader_;
+  }
+  // Presses a button whose handler may open a message box, and waits until it is done.
+  void Press(int id) {
+    Click(reader_, id);
+    SendMessageA(reader_, WM_NULL, 0, 0);  // returns once the click has been handled
+  }
+  std::vector<std::string> Text() { return ListLines(reader_, IDC_TEXT_LIST); }
+  std::string Heading() {
+    std::vector<std::string> lines = Text();
+    return lines.empty() ? "" : lines[0];
+  }
+  // Closes the reader the way the user does and checks the hand-over to the launcher.
+  void CloseAndExpectHandOver() {
+    ASSERT_TRUE(WaitForExit()) << "the reader did not end";
+    std::vector<Record> records = WaitForRecords(1);
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].program, "launch.exe");
+    EXPECT_EQ(records[0].folder + "\\", kProgramFolder);
+    EXPECT_EQ(records[0].arguments, (std::vector<std::string>{"launch.exe", "execv"}));
+  }
+
+  HWND reader_ = nullptr;
+};
+
+TEST_F(ReaderTest, FirstRunShowsDefaultsAndAnEmptyText) {
+  ASSERT_TRUE(Open());
+  EXPECT_EQ(SelectedEntry(reader_, IDC_CHAPTER), "Preface");
+  EXPECT_EQ(SelectedEntry(reader_, IDC_KEYWORD), "intro");
+  EXPECT_EQ(ItemText(reader_, IDC_SELECTION), "Choose Chapter or Command");
+  EXPECT_TRUE(Text().empty());
+  EXPECT_EQ(FocusedControl(reader_), GetDlgItem(reader_, IDC_CHAPTER));
+
+  std::vector<std::string> chapters = ComboEntries(reader_, IDC_CHAPTER);
+  ASSERT_EQ(chapters.size(), 28u);
+  EXPECT_EQ(chapters.front(), "Preface");
+  EXPECT_EQ(chapters[24], "Processes");
+  EXPECT_EQ(chapters.back(), "User Defined Chapter");
+  std::vector<std::string> keywords = ComboEntries(reader_, IDC_KEYWORD);
+  EXPECT_EQ(keywords.size(), 89u);
+  for (std::size_t i = 1; i < keywords.size(); ++i) {
+    EXPECT_LE(lstrcmpiA(keywords[i - 1].c_str(), keywords[i].c_str()), 0) << keywords[i];
+  }
+  // Pressing Chapter at once shows the remembered chapter from its heading.
+  Press(IDOK);
+  std::vector<std::string> text = Text();
+  ASSERT_EQ(text.size(), 20u);
+  EXPECT_EQ(text[0], "Preface");
+  EXPECT_EQ(ListSelection(reader_, IDC_TEXT_LIST), LB_ERR);
+  EXPECT_EQ(ItemText(reader_, IDC_SELECTION), "Preface");
+}
+
+TEST_F(ReaderTest, KeywordsLeadToTheirChapters) {
+  ASSERT_TRUE(Open());
+  const struct {
+    const char* keyword;
+    const char* heading;
+    std::size_t lines;
+  } lookups[] = {
+      {"ps -ef", "Processes (Jobs)", 85},
+      {"man", "Create and Edit Files With vi", 152},
+      {"echo", "Making First Steps", 47},
+      {"User Defined Command", "User Defined Commands and Tips", 2},
+      {"mkdir", "Creating Directories", 24},
+  };
+  for (const auto& lookup : lookups) {
+    ASSERT_TRUE(PickEntry(reader_, IDC_KEYWORD, lookup.keyword)) << lookup.keyword;
+    Press(IDC_COMMAND);
+    EXPECT_EQ(Heading(), lookup.heading) << lookup.keyword;
+    EXPECT_EQ(Text().size(), lookup.lines) << lookup.keyword;
+    EXPECT_EQ(ItemText(reader_, IDC_SELECTION), lookup.keyword);
+  }
+}
+
+TEST_F(ReaderTest, KeywordLookupKeepsTheChosenChapter) {
+  ASSERT_TRUE(Open());
+  ASSERT_TRUE(PickEntry(reader_, IDC_CHAPTER, "Links"));
+  Press(IDOK);
+  EXPECT_EQ(Heading(), "Links");
+  ASSERT_TRUE(PickEntry(reader_, IDC_KEYWORD, "grep"));
+  Press(IDC_COMMAND);
+  EXPECT_EQ(Heading(), "Searching in Files");
+  EXPECT_EQ(SelectedEntry(reader_, IDC_CHAPTER), "Links");
+  EXPECT_EQ(ItemText(reader_, IDC_SELECTION), "grep");
+
+  // Showing a chapter again leaves one copy of it.
+  ASSERT_TRUE(PickEntry(reader_, IDC_CHAPTER, "Processes"));
+  Press(IDOK);
+  Press(IDOK);
+  EXPECT_EQ(Text().size(), 85u);
+  EXPECT_EQ(Heading(), "Processes (Jobs)");
+}
+
+TEST_F(ReaderTest, RememberedTextsThatBeginNoEntryWarn) {
+  WritePositionFile("Nonsense\r\nzzz");
+  ASSERT_TRUE(Open());
+  EXPECT_EQ(SelectedEntry(reader_, IDC_CHAPTER), "");
+  EXPECT_EQ(SelectedEntry(reader_, IDC_KEYWORD), "");
+
+  Click(reader_, IDOK);
+  HWND box = WaitForWindow("#32770", "Korvadex");
+  ASSERT_TRUE(box);
+  EXPECT_EQ(MessageBoxText(box), kChapterWarning);
+  ASSERT_TRUE(Answer(box, IDOK));
+  SendMessageA(reader_, WM_NULL, 0, 0);
+  EXPECT_EQ(SelectedEntry(reader_, IDC_CHAPTER), "Preface");
+  EXPECT_EQ(ItemText(reader_, IDC_SELECTION), "");
+  EXPECT_TRUE(Text().empty()) << "no chapter is shown after the warning";
+
+  Click(reader_, IDC_COMMAND);
+  box = WaitForWindow("#32770", "Korvadex");
+  ASSERT_TRUE(box);
+  EXPECT_EQ(MessageBoxText(box), kKeywordWarning);
+  ASSERT_TRUE(Answer(box, IDOK));
+  SendMessageA(reader_, WM_NULL, 0, 0);
+  EXPECT_EQ(SelectedEntry(reader_, IDC_KEYWORD), "intro");
+  EXPECT_EQ(Heading(), "Preface");
+}
+
+TEST_F(ReaderTest, RememberedPrefixSelectsTheFirstEntryItBegins) {
+  WritePositionFile("Links\r\nmk");
+  ASSERT_TRUE(Open());
+  EXPECT_EQ(SelectedEntry(reader_, IDC_CHAPTER), "Links");
+  EXPECT_EQ(SelectedEntry(reader_, IDC_KEYWORD), "mkdir");
+}
+
+TEST_F(ReaderTest, EnterShowsTheChapterAndKeepsTheWindow) {
+  ASSERT_TRUE(Open());
+  ASSERT_TRUE(PickEntry(reader_, IDC_CHAPTER, "Permissions"));
+  PostKey(reader_, VK_RETURN);
+  SendMessageA(reader_, WM_NULL, 0, 0);
+  Sleep(200);
+  SendMessageA(reader_, WM_NULL, 0, 0);
+  EXPECT_EQ(Heading(), "Permissions");
+  EXPECT_TRUE(IsWindowVisible(reader_));
+}
+
+TEST_F(ReaderTest, EscSavesThePositionAndHandsOverToTheLauncher) {
+  ASSERT_TRUE(Open());
+  ASSERT_TRUE(PickEntry(reader_, IDC_CHAPTER, "Links"));
+  Press(IDOK);
+  ASSERT_TRUE(PickEntry(reader_, IDC_KEYWORD, "grep"));
+  Press(IDC_COMMAND);
+  PostKey(reader_, VK_ESCAPE);
+  CloseAndExpectHandOver();
+  EXPECT_EQ(FileBytes(PositionFile()), "Links\r\ngrep");
+}
+
+TEST_F(ReaderTest, CloseBoxSavesOnlyWhatAButtonTookIn) {
+  ASSERT_TRUE(Open());
+  ASSERT_TRUE(PickEntry(reader_, IDC_CHAPTER, "Links"));  // chosen, but no button pressed
+  PostMessageA(reader_, WM_SYSCOMMAND, SC_CLOSE, 0);
+  CloseAndExpectHandOver();
+  EXPECT_EQ(FileBytes(PositionFile()), "Preface\r\nintro");
+}
+
+TEST_F(ReaderTest, WithoutTheLauncherClosingJustEnds) {
+  ASSERT_TRUE(DeleteFileA((std::string(kProgramFolder) + "launch.exe").c_str()));
+  ASSERT_TRUE(Open());
+  PostKey(reader_, VK_ESCAPE);
+  DWORD exitCode = 1;
+  ASSERT_TRUE(WaitForExit(&exitCode));
+  EXPECT_EQ(exitCode, 0u);
+  EXPECT_TRUE(Records().empty());
+  EXPECT_EQ(FileBytes(PositionFile()), "Preface\r\nintro");
+}
+
+TEST_F(ReaderTest, MaximisingKeepsAFixedPlaceAndSize) {
+  ASSERT_TRUE(Open());
+  ShowWindow(reader_, SW_MAXIMIZE);
+  SendMessageA(reader_, WM_NULL, 0, 0);
+  RECT r;
+  GetWindowRect(reader_, &r);
+  EXPECT_EQ(r.left, 100);
+  EXPECT_EQ(r.top, 100);
+  EXPECT_EQ(r.right - r.left, 483);
+  EXPECT_EQ(r.bottom - r.top, 408);
+}
+
+TEST_F(ReaderTest, HelpButtonAndF1ShowTheHelpBox) {
+  ASSERT_TRUE(Open());
+  for (int way = 0; way < 2; ++way) {
+    if (way == 0) {
+      Click(reader_, IDC_HELP_BUTTON);
+    } else {
+      TypeKey(reader_, VK_F1);
+    }
+    HWND box = WaitForWindow("#32770", "HELP");
+    ASSERT_TRUE(box) << (way == 0 ? "Help button" : "F1");
+    const std::string text = MessageBoxText(box);
+    EXPECT_EQ(text.rfind("Korvadex is an electronic book", 0), 0u) << text;
+    EXPECT_NE(text.find("\nIMPORTANT TIP!\n"), std::string::npos);
+    EXPECT_NE(text.find("Korvadex 7.0"), std::string::npos);
+    ASSERT_TRUE(Answer(box, IDOK));
+  }
+  EXPECT_TRUE(IsWindowVisible(reader_));
+}
+
+TEST_F(ReaderTest, SystemMenuEntryOpensTheAboutBox) {
+  ASSERT_TRUE(Open());
+  PostMessageA(reader_, WM_SYSCOMMAND, IDM_ABOUT, 0);
+  HWND about = WaitForWindow("#32770", "About Korvadex");
+  ASSERT_TRUE(about);
+  EXPECT_FALSE(IsWindowEnabled(reader_)) << "the About box is modal to the reader";
+  PostMessageA(about, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(WaitUntilGone(about));
+  SendMessageA(reader_, WM_NULL, 0, 0);
+  EXPECT_TRUE(IsWindowEnabled(reader_));
+  EXPECT_EQ(ItemText(reader_, IDC_SELECTION), "Choose Chapter or Command");
+}
+
+TEST_F(ReaderTest, UpdatesOpensTheProductPageInTheBrowser) {
+  ASSERT_TRUE(Open());
+  Press(IDC_UPDATES);
+  std::vector<Record> records = WaitForRecords(1);
+  ASSERT_EQ(records.size(), 1u);
+  EXPECT_EQ(records[0].program, "browser.exe");
+  ASSERT_EQ(records[0].arguments.size(), 2u) << "the address must arrive as one argument";
+  EXPECT_EQ(records[0].arguments[1], "https://lunetar.example/korvadex/");
+  EXPECT_TRUE(IsWindowVisible(reader_));
+}
+
+TEST_F(ReaderTest, EveryControlHasItsToolTip) {
+  ASSERT_TRUE(Open());
+  HWND tips = nullptr;
+  while ((tips = FindWindowExA(nullptr, tips, "tooltips_class32", nullptr))) {
+    if (GetWindow(tips, GW_OWNER) == reader_) break;
+  }
+  ASSERT_TRUE(tips);
+  EXPECT_EQ(SendMessageA(tips, TTM_GETTOOLCOUNT, 0, 0), 8);
+}
+
+}  // namespace
+}  // namespace e2e

@@ -1,0 +1,148 @@
+#include "suite.h"
+
+#include <shlobj.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "driver.h"
+
+namespace e2e {
+namespace {
+
+const std::string kRecordLog = std::string(kTestFolder) + "record.log";
+
+void EmptyFolder(const std::string& folder) {
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return;
+  do {
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+      const std::string path = folder + found.cFileName;
+      SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+      DeleteFileA(path.c_str());
+    }
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
+}
+
+void SetDefaultValue(const std::string& key, const std::string& value) {
+  HKEY handle;
+  ASSERT_EQ(RegCreateKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
+                            &handle, nullptr),
+            ERROR_SUCCESS);
+  RegSetValueExA(handle, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                 static_cast<DWORD>(value.size() + 1));
+  RegCloseKey(handle);
+}
+
+std::vector<std::string> SplitTabs(const std::string& line) {
+  std::vector<std::string> parts;
+  std::size_t start = 0;
+  for (std::size_t tab; (tab = line.find('\t', start)) != std::string::npos; start = tab + 1) {
+    parts.push_back(line.substr(start, tab - start));
+  }
+  parts.push_back(line.substr(start));
+  return parts;
+}
+
+}  // namespace
+
+std::string BuildFolder() {
+  char path[MAX_PATH] = "";
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string folder = path;
+  return folder.substr(0, folder.find_last_of('\\') + 1);
+}
+
+void WriteFile(const std::string& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+void SuiteTest::SetUp() {
+  CreateDirectoryA("C:\\Program Files", nullptr);
+  CreateDirectoryA(kProgramFolder, nullptr);
+  CreateDirectoryA(kTestFolder, nullptr);
+  EmptyFolder(kProgramFolder);
+  EmptyFolder(kTestFolder);
+  const std::string build = BuildFolder();
+  const std::string folder = kProgramFolder;
+  ASSERT_TRUE(CopyFileA((build + "guide.exe").c_str(), (folder + "guide.exe").c_str(), FALSE));
+  ASSERT_TRUE(CopyFileA((build + "recorder.exe").c_str(), (folder + "launch.exe").c_str(), FALSE));
+  ASSERT_TRUE(CopyFileA((build + "recorder.exe").c_str(), (std::string(kTestFolder) + "browser.exe").c_str(), FALSE));
+  WriteFile(folder + "Readme.html", "<!DOCTYPE html><title>Readme</title>\r\n");
+  SetDefaultValue(".html", "LunetarTest.html");
+  SetDefaultValue("LunetarTest.html\\shell\\open\\command",
+                  "\"" + std::string(kTestFolder) + "browser.exe\" \"%1\"");
+  DeleteFileA(PositionFile().c_str());
+}
+
+void SuiteTest::TearDown() {
+  if (process_.hProcess) {
+    if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
+      TerminateProcess(process_.hProcess, 99);
+      WaitForSingleObject(process_.hProcess, kTimeoutMs);
+    }
+    CloseHandle(process_.hProcess);
+    CloseHandle(process_.hThread);
+    process_ = {};
+  }
+}
+
+HWND SuiteTest::Start(const std::string& program, const char* className, const char* title) {
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  std::string commandLine = program;
+  const std::string path = std::string(kProgramFolder) + program;
+  if (!CreateProcessA(path.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                      kProgramFolder, &startup, &process_)) {
+    ADD_FAILURE() << "cannot start " << path;
+    return nullptr;
+  }
+  HWND window = WaitForWindow(className, title);
+  EXPECT_TRUE(window) << "no window \"" << title << "\" from " << program;
+  return window;
+}
+
+bool SuiteTest::WaitForExit(DWORD* exitCode) {
+  if (WaitForSingleObject(process_.hProcess, kTimeoutMs) != WAIT_OBJECT_0) return false;
+  if (exitCode) GetExitCodeProcess(process_.hProcess, exitCode);
+  return true;
+}
+
+std::vector<Record> SuiteTest::Records() const {
+  std::vector<Record> records;
+  for (const std::string& line : FileLines(kRecordLog)) {
+    std::vector<std::string> parts = SplitTabs(line);
+    if (parts.size() < 2) continue;
+    records.push_back({parts[0], parts[1], {parts.begin() + 2, parts.end()}});
+  }
+  return records;
+}
+
+std::vector<Record> SuiteTest::WaitForRecords(std::size_t count) const {
+  const DWORD start = GetTickCount();
+  std::vector<Record> records = Records();
+  while (records.size() < count && GetTickCount() - start < kTimeoutMs) {
+    Sleep(20);
+    records = Records();
+  }
+  return records;
+}
+
+std::string SuiteTest::PositionFile() {
+  char appData[MAX_PATH] = "";
+  SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData);
+  return std::string(appData) + "\\Lunetar\\Korvadex\\position.txt";
+}
+
+void SuiteTest::WritePositionFile(const std::string& bytes) {
+  char appData[MAX_PATH] = "";
+  SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData);
+  const std::string parent = std::string(appData) + "\\Lunetar";
+  CreateDirectoryA(parent.c_str(), nullptr);
+  CreateDirectoryA((parent + "\\Korvadex").c_str(), nullptr);
+  WriteFile(PositionFile(), bytes);
+}
+
+}  // namespace e2e
