@@ -130,7 +130,12 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, L
 INT_PTR CDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_INITDIALOG:
-      return OnInitDialog();
+      if (!OnInitDialog()) return FALSE;
+      // The focus goes to the first tab stop the way the dialog manager moves it, so that a
+      // push button taking it also becomes the button that Enter presses.
+      SendMessageA(m_hWnd, WM_NEXTDLGCTL,
+                   reinterpret_cast<WPARAM>(GetNextDlgTabItem(m_hWnd, nullptr, FALSE)), TRUE);
+      return FALSE;
     case WM_COMMAND: {
       const int id = LOWORD(wParam);
       const int code = HIWORD(wParam);

@@ -6,9 +6,13 @@
 namespace lunetar {
 
 std::string PositionFolderParent() {
-  char appData[MAX_PATH] = "";
-  SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData);
-  return std::string(appData) + "\\Lunetar";
+  // Asked once: the answer does not change while the reader runs.
+  static const std::string parent = [] {
+    char appData[MAX_PATH] = "";
+    SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData);
+    return std::string(appData) + "\\Lunetar";
+  }();
+  return parent;
 }
 
 std::string PositionFolder() { return PositionFolderParent() + "\\Korvadex"; }

@@ -98,6 +98,28 @@ def book(size):
     return p
 
 
+def launcher(size):
+    """Two program windows side by side, the book and the globe, on a raised tile."""
+    p = canvas(size, size)
+    s = size / 32.0
+    S = lambda v: int(round(v * s))
+    rect(p, S(1), S(3), S(30), S(28), GRAY)             # tile shadow
+    rect(p, S(0), S(2), S(29), S(27), SILVER)           # tile
+    rect(p, S(0), S(2), S(29), S(2), WHITE)
+    rect(p, S(0), S(2), S(0), S(27), WHITE)
+    rect(p, S(3), S(6), S(14), S(23), NAVY)             # the book
+    rect(p, S(5), S(8), S(12), S(21), WHITE)
+    for y in (10, 13, 16, 19):
+        rect(p, S(6), S(y), S(11), S(y), GRAY)
+    cx, cy, r = S(21.5), S(14.5), S(6.5)                # the globe
+    for y in range(size):
+        for x in range(size):
+            d = ((x - cx) ** 2 + (y - cy) ** 2) ** 0.5
+            if d <= r:
+                p[y][x] = TEAL if d > r - 1 else (GREEN if (x + y) % 5 == 0 else BLUE)
+    return p
+
+
 def strip(w, h, start, end):
     """A horizontal band fading from start to end, in 256 colours."""
     steps = 64
@@ -140,3 +162,6 @@ if __name__ == "__main__":
     pixels, palette = strip(452, 8, (0, 0, 96), (0, 160, 176))
     write_bmp("reader_strip.bmp", pixels, palette, 8)
     write_bmp("tip_bulb.bmp", bulb(), VGA, 4)
+    write_ico("launcher.ico", [launcher(32), launcher(16)])
+    pixels, palette = strip(382, 8, (64, 0, 96), (0, 160, 176))
+    write_bmp("launcher_banner.bmp", pixels, palette, 8)

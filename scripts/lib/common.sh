@@ -44,8 +44,11 @@ export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 WINE=$(command -v wine64 || command -v wine || true)
 
 STARTED_PIDS=()
+OWN_WINESERVER=0
 stop_started() {
   local pid
+  # Ends the programs and services of our prefix with the server we started for it.
+  [ "$OWN_WINESERVER" -eq 1 ] && wineserver -k 2>/dev/null
   for pid in "${STARTED_PIDS[@]}"; do kill "$pid" 2>/dev/null; done
   for pid in "${STARTED_PIDS[@]}"; do wait "$pid" 2>/dev/null; done
   STARTED_PIDS=()
@@ -78,6 +81,9 @@ prepare_prefix() {
     wineserver -w
     "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
     "$WINE" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+    # Debian's Wine does not find its own fonts by itself; without Marlett the title-bar
+    # buttons show letters instead of their symbols.
+    cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null
     wineserver -w
   fi
 }
@@ -87,6 +93,7 @@ start_wineserver() {
   wineserver -k 2>/dev/null || true
   wineserver -f -p >/dev/null 2>&1 &
   STARTED_PIDS+=($!)
+  OWN_WINESERVER=1
   sleep 0.3
   # The first program starts Wine's own services, which live on with the server; started here
   # without our output streams, they cannot hold a test runner's pipes open.

@@ -62,14 +62,17 @@ void WriteFile(const std::string& path, const std::string& bytes) {
 void SuiteTest::SetUp() {
   CreateDirectoryA("C:\\Program Files", nullptr);
   CreateDirectoryA(kProgramFolder, nullptr);
+  CreateDirectoryA(kCatalogFolder, nullptr);
   CreateDirectoryA(kTestFolder, nullptr);
   EmptyFolder(kProgramFolder);
+  EmptyFolder(kCatalogFolder);
   EmptyFolder(kTestFolder);
   const std::string build = BuildFolder();
   const std::string folder = kProgramFolder;
-  ASSERT_TRUE(CopyFileA((build + "guide.exe").c_str(), (folder + "guide.exe").c_str(), FALSE));
-  ASSERT_TRUE(CopyFileA((build + "recorder.exe").c_str(), (folder + "launch.exe").c_str(), FALSE));
-  ASSERT_TRUE(CopyFileA((build + "recorder.exe").c_str(), (std::string(kTestFolder) + "browser.exe").c_str(), FALSE));
+  Install("guide.exe", "guide.exe");
+  Install("recorder.exe", "launch.exe");
+  ASSERT_TRUE(CopyFileA((build + "recorder.exe").c_str(),
+                        (std::string(kTestFolder) + "browser.exe").c_str(), FALSE));
   WriteFile(folder + "Readme.html", "<!DOCTYPE html><title>Readme</title>\r\n");
   SetDefaultValue(".html", "LunetarTest.html");
   SetDefaultValue("LunetarTest.html\\shell\\open\\command",
@@ -77,7 +80,31 @@ void SuiteTest::SetUp() {
   DeleteFileA(PositionFile().c_str());
 }
 
+void SuiteTest::Install(const std::string& built, const std::string& as) {
+  ASSERT_TRUE(CopyFileA((BuildFolder() + built).c_str(), (kProgramFolder + as).c_str(), FALSE))
+      << built;
+}
+
+namespace {
+// Dialogs of other processes: the suite's programs, also those that a hand-over started.
+BOOL CALLBACK EndOtherDialogs(HWND window, LPARAM) {
+  char className[16] = "";
+  GetClassNameA(window, className, sizeof className);
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  if (lstrcmpA(className, "#32770") == 0 && process != GetCurrentProcessId()) {
+    if (HANDLE handle = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, process)) {
+      TerminateProcess(handle, 99);
+      WaitForSingleObject(handle, kTimeoutMs);
+      CloseHandle(handle);
+    }
+  }
+  return TRUE;
+}
+}  // namespace
+
 void SuiteTest::TearDown() {
+  EnumWindows(EndOtherDialogs, 0);
   if (process_.hProcess) {
     if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
       TerminateProcess(process_.hProcess, 99);
@@ -89,13 +116,14 @@ void SuiteTest::TearDown() {
   }
 }
 
-HWND SuiteTest::Start(const std::string& program, const char* className, const char* title) {
+HWND SuiteTest::Start(const std::string& program, const char* className, const char* title,
+                      const char* folder) {
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
   std::string commandLine = program;
   const std::string path = std::string(kProgramFolder) + program;
-  if (!CreateProcessA(path.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                      kProgramFolder, &startup, &process_)) {
+  if (!CreateProcessA(path.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder,
+                      &startup, &process_)) {
     ADD_FAILURE() << "cannot start " << path;
     return nullptr;
   }

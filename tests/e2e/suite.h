@@ -10,6 +10,7 @@
 namespace e2e {
 
 constexpr const char* kProgramFolder = "C:\\Program Files\\Lunetar\\";
+constexpr const char* kCatalogFolder = "C:\\Program Files\\Sarnovo\\";
 constexpr const char* kTestFolder = "C:\\lunetar-test\\";
 
 // One start of a recording stand-in: which program, in which folder, with which arguments.
@@ -24,11 +25,15 @@ class SuiteTest : public ::testing::Test {
   // Empties the program folder and installs the reader, the launcher's stand-in and
   // Readme.html; points web pages at the recording browser; forgets the reader's position.
   void SetUp() override;
-  // Ends whatever the test started and left running.
+  // Ends whatever the test started and left running, hand-overs included.
   void TearDown() override;
 
-  // Starts a program of the program folder there and waits for its window.
-  HWND Start(const std::string& program, const char* className, const char* title);
+  // Copies a program built with the tests into the program folder under the name as.
+  static void Install(const std::string& built, const std::string& as);
+
+  // Starts a program of the program folder, in folder, and waits for its window.
+  HWND Start(const std::string& program, const char* className, const char* title,
+             const char* folder = kProgramFolder);
   HWND StartReader() { return Start("guide.exe", "#32770", " Korvadex"); }
   // Waits for the started program to end; false when it is still running after the timeout.
   bool WaitForExit(DWORD* exitCode = nullptr);

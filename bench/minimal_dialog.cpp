@@ -1,0 +1,37 @@
+// The floor the reader is measured against: a program that shows one dialog with a list box of
+// the reader's style and does nothing else. Its OK command fills the list with the book's longest
+// chapter in the cheapest correct way, drawing off during the fill.
+#include <windows.h>
+
+#include "reader/content/chapter_table.h"
+
+namespace {
+
+constexpr int kList = 1001;
+constexpr int kLongestChapter = 19;
+
+INT_PTR CALLBACK MinimalProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+  if (message == WM_COMMAND && LOWORD(wParam) == IDOK) {
+    HWND list = GetDlgItem(dialog, kList);
+    const lunetar::ChapterContent& chapter = lunetar::ChapterTable[kLongestChapter].content;
+    SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+    SendMessageA(list, LB_RESETCONTENT, 0, 0);
+    for (std::size_t i = 0; i < chapter.count; ++i) {
+      SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(chapter.lines[i]));
+    }
+    SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list, nullptr, TRUE);
+    return TRUE;
+  }
+  if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL) {
+    EndDialog(dialog, IDCANCEL);
+    return TRUE;
+  }
+  return message == WM_INITDIALOG;
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  return static_cast<int>(DialogBoxParamA(instance, MAKEINTRESOURCEA(1), nullptr, MinimalProc, 0));
+}

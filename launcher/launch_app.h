@@ -1,0 +1,13 @@
+// The launcher program, launch.exe: the suite's entry point.
+#pragma once
+
+#include "common/app.h"
+
+namespace lunetar {
+
+class CLaunchApp : public CApp {
+ public:
+  bool InitInstance() override;
+};
+
+}  // namespace lunetar

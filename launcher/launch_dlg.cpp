@@ -1,0 +1,77 @@
+#include "launcher/launch_dlg.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "common/message_box.h"
+#include "common/programs.h"
+#include "launcher/uninstall.h"
+#include "resources/launcher_ids.h"
+
+namespace lunetar {
+namespace {
+
+constexpr const char* kUninstallTitle = "Uninstall";
+
+class DiskFiles : public UninstallFiles {
+ public:
+  bool CanOpen(const std::string& path) override {
+    std::FILE* file = std::fopen(path.c_str(), "r");
+    if (!file) return false;
+    std::fclose(file);
+    return true;
+  }
+  bool Remove(const std::string& path) override { return DeleteFileA(path.c_str()) != FALSE; }
+};
+
+}  // namespace
+
+CLaunchDlg::CLaunchDlg() : CMainDialog(IDD_LAUNCHER, IDI_LAUNCHER) {}
+
+bool CLaunchDlg::OnHelpRequest() {
+  ShowMessage("Korvadex and Sarnovo 7.0   Copyright (C) 2026 Lunetar. All rights reserved.",
+              "Korvadex", MB_OK);
+  return true;
+}
+
+void CLaunchDlg::OnOK() { Uninstall(); }
+
+bool CLaunchDlg::OnCommand(int id, int notifyCode) {
+  if (notifyCode != BN_CLICKED) return false;
+  switch (id) {
+    case IDC_START_READER:
+      OnStartReader();
+      return true;
+    case IDC_START_CATALOG:
+      OnStartCatalog();
+      return true;
+  }
+  return false;
+}
+
+// Both programs are named by bare file name, so they start only from the program folder; when
+// one cannot start, the launcher simply stays.
+void CLaunchDlg::OnStartReader() { HandOver("guide.exe"); }
+
+void CLaunchDlg::OnStartCatalog() { HandOver("sarnovo.exe"); }
+
+void CLaunchDlg::Uninstall() {
+  if (ShowMessage("Are you sure you want to uninstall Korvadex and Sarnovo?  ", kUninstallTitle,
+                  MB_ICONQUESTION | MB_YESNO) != IDYES) {
+    return;
+  }
+  DiskFiles files;
+  if (RemoveSuiteFiles(files) != kUninstallCount) {
+    ShowMessage(
+        "Some files are still in use. Please close all the programs first and then try again.    ",
+        kUninstallTitle, MB_ICONERROR | MB_OK);
+    std::exit(EXIT_FAILURE);
+  }
+  ShowMessage(
+      "Uninstall was completed successfully.\nTo finish please remove C:\\Program Files\\Lunetar\\ "
+      "and C:\\Program Files\\Sarnovo\\ folders.    ",
+      kUninstallTitle, MB_ICONINFORMATION | MB_OK);
+  OnCancel();
+}
+
+}  // namespace lunetar

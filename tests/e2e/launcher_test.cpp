@@ -1,0 +1,199 @@
+// The launcher, launch.exe: the hand-over cycle and the uninstaller.
+#include <windows.h>
+#include <gtest/gtest.h>
+
+#include "driver.h"
+#include "resources/launcher_ids.h"
+#include "suite.h"
+
+namespace e2e {
+namespace {
+
+constexpr const char* kQuestion = "Are you sure you want to uninstall Korvadex and Sarnovo?  ";
+constexpr const char* kInUse =
+    "Some files are still in use. Please close all the programs first and then try again.    ";
+constexpr const char* kCompleted =
+    "Uninstall was completed successfully.\nTo finish please remove C:\\Program Files\\Lunetar\\ "
+    "and C:\\Program Files\\Sarnovo\\ folders.    ";
+
+// The eleven files the uninstaller removes, where the installed suite keeps them.
+const std::vector<std::string> kSuiteFiles = {
+    std::string(kProgramFolder) + "guide.exe",   std::string(kProgramFolder) + "sarnovo.exe",
+    std::string(kProgramFolder) + "user.ini",    std::string(kProgramFolder) + "Order.txt",
+    std::string(kProgramFolder) + "Readme.txt",  std::string(kProgramFolder) + "Readme.html",
+    std::string(kProgramFolder) + "License.txt", std::string(kCatalogFolder) + "report.txt",
+    std::string(kCatalogFolder) + "data.ini",    std::string(kCatalogFolder) + "desc.ini",
+    std::string(kProgramFolder) + "gtips.txt",
+};
+
+class LauncherTest : public SuiteTest {
+ protected:
+  void SetUp() override {
+    SuiteTest::SetUp();
+    Install("launch.exe", "launch.exe");
+    Install("recorder.exe", "sarnovo.exe");
+  }
+  HWND Open(const char* folder = kProgramFolder) {
+    launcher_ = Start("launch.exe", "#32770", "", folder);
+    return launcher_;
+  }
+  void CreateSuiteFiles() {
+    for (std::size_t i = 2; i < kSuiteFiles.size(); ++i) WriteFile(kSuiteFiles[i], "data\r\n");
+  }
+  // Presses Uninstall and answers the question.
+  void Uninstall(int answer) {
+    Click(launcher_, IDOK);
+    HWND box = WaitForWindow("#32770", "Uninstall");
+    ASSERT_TRUE(box);
+    EXPECT_EQ(MessageBoxText(box), kQuestion);
+    ASSERT_TRUE(Answer(box, answer));
+  }
+  // Reads the message that ends an uninstall, closes it, and returns the launcher's exit code.
+  DWORD FinalMessage(const char* text) {
+    HWND box = WaitForWindow("#32770", "Uninstall");
+    EXPECT_TRUE(box);
+    if (!box) return 99;
+    EXPECT_EQ(MessageBoxText(box), text);
+    Answer(box, IDOK);
+    DWORD exitCode = 99;
+    EXPECT_TRUE(WaitForExit(&exitCode)) << "the launcher did not end";
+    return exitCode;
+  }
+
+  HWND launcher_ = nullptr;
+};
+
+TEST_F(LauncherTest, OpensWithAnEmptyCaptionAndTheReaderButtonFocused) {
+  ASSERT_TRUE(Open());
+  EXPECT_EQ(WindowText(launcher_), "");
+  EXPECT_EQ(FocusedControl(launcher_), GetDlgItem(launcher_, IDC_START_READER));
+  EXPECT_EQ(ItemText(launcher_, IDC_START_READER), "&Lunetar");
+  EXPECT_EQ(ItemText(launcher_, IDC_START_CATALOG), "&Sarnovo");
+  EXPECT_EQ(ItemText(launcher_, IDOK), "&Uninstall");
+}
+
+TEST_F(LauncherTest, ReaderAndLauncherHandOverToEachOther) {
+  Install("launch.exe", "launch.exe");
+  ASSERT_TRUE(Open());
+  Click(launcher_, IDC_START_READER);
+  HWND reader = WaitForWindow("#32770", " Korvadex");
+  ASSERT_TRUE(reader) << "the reader did not replace the launcher";
+  EXPECT_TRUE(WaitForExit()) << "the first launcher still runs";
+  PostKey(reader, VK_ESCAPE);
+  ASSERT_TRUE(WaitUntilGone(reader));
+  HWND again = WaitForWindow("#32770", "");
+  ASSERT_TRUE(again) << "closing the reader did not bring the launcher back";
+  EXPECT_NE(again, launcher_);
+}
+
+TEST_F(LauncherTest, StartButtonsHandOverByBareName) {
+  Install("recorder.exe", "guide.exe");
+  ASSERT_TRUE(Open());
+  Click(launcher_, IDC_START_READER);
+  DWORD exitCode = 99;
+  ASSERT_TRUE(WaitForExit(&exitCode));
+  EXPECT_EQ(exitCode, 0u);
+  ASSERT_TRUE(Open());
+  Click(launcher_, IDC_START_CATALOG);
+  ASSERT_TRUE(WaitForExit());
+
+  std::vector<Record> records = WaitForRecords(2);
+  ASSERT_EQ(records.size(), 2u);
+  EXPECT_EQ(records[0].program, "guide.exe");
+  EXPECT_EQ(records[0].arguments, (std::vector<std::string>{"guide.exe", "execv"}));
+  EXPECT_EQ(records[1].program, "sarnovo.exe");
+  EXPECT_EQ(records[1].arguments, (std::vector<std::string>{"sarnovo.exe", "execv"}));
+  for (const Record& record : records) EXPECT_EQ(record.folder + "\\", kProgramFolder);
+}
+
+TEST_F(LauncherTest, EnterAtOnceStartsTheReader) {
+  Install("recorder.exe", "guide.exe");
+  ASSERT_TRUE(Open());
+  PostKey(launcher_, VK_RETURN);
+  ASSERT_TRUE(WaitForExit());
+  std::vector<Record> records = WaitForRecords(1);
+  ASSERT_EQ(records.size(), 1u);
+  EXPECT_EQ(records[0].program, "guide.exe");
+}
+
+TEST_F(LauncherTest, MissingReaderLeavesTheLauncherOpen) {
+  ASSERT_TRUE(DeleteFileA((std::string(kProgramFolder) + "guide.exe").c_str()));
+  ASSERT_TRUE(Open());
+  Click(launcher_, IDC_START_READER);
+  SendMessageA(launcher_, WM_NULL, 0, 0);
+  EXPECT_TRUE(IsWindowVisible(launcher_));
+  EXPECT_TRUE(Records().empty());
+  Click(launcher_, IDC_START_CATALOG);  // the catalog still starts
+  ASSERT_TRUE(WaitForExit());
+  EXPECT_EQ(WaitForRecords(1).size(), 1u);
+}
+
+TEST_F(LauncherTest, F1ShowsTheCopyright) {
+  ASSERT_TRUE(Open());
+  TypeKey(launcher_, VK_F1);
+  HWND box = WaitForWindow("#32770", "Korvadex");
+  ASSERT_TRUE(box);
+  EXPECT_NE(MessageBoxText(box).find("Copyright"), std::string::npos);
+  ASSERT_TRUE(Answer(box, IDOK));
+  EXPECT_TRUE(IsWindowVisible(launcher_));
+}
+
+TEST_F(LauncherTest, UninstallAnsweredNoChangesNothing) {
+  CreateSuiteFiles();
+  ASSERT_TRUE(Open());
+  Uninstall(IDNO);
+  SendMessageA(launcher_, WM_NULL, 0, 0);
+  EXPECT_TRUE(IsWindowVisible(launcher_));
+  for (const std::string& file : kSuiteFiles) EXPECT_TRUE(FileExists(file)) << file;
+}
+
+TEST_F(LauncherTest, UninstallRemovesTheSuiteAndKeepsTheLauncherAndNotes) {
+  CreateSuiteFiles();
+  const std::string note = std::string(kCatalogFolder) + "Lunetar home.txt";
+  WriteFile(note, "a note\r\n");
+  ASSERT_TRUE(Open());
+  Uninstall(IDYES);
+  EXPECT_EQ(FinalMessage(kCompleted), 0u);
+  for (const std::string& file : kSuiteFiles) EXPECT_FALSE(FileExists(file)) << file;
+  EXPECT_TRUE(FileExists(std::string(kProgramFolder) + "launch.exe"));
+  EXPECT_TRUE(FileExists(note));
+
+  // A second run finds nothing left and completes as well.
+  ASSERT_TRUE(Open());
+  Uninstall(IDYES);
+  EXPECT_EQ(FinalMessage(kCompleted), 0u);
+}
+
+TEST_F(LauncherTest, FileInUseStopsTheUninstall) {
+  CreateSuiteFiles();
+  const std::string held = std::string(kProgramFolder) + "Readme.txt";  // fifth in the list
+  HANDLE handle = CreateFileA(held.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(handle, INVALID_HANDLE_VALUE);
+  ASSERT_TRUE(Open());
+  Uninstall(IDYES);
+  EXPECT_EQ(FinalMessage(kInUse), 1u);
+  CloseHandle(handle);
+  for (std::size_t i = 0; i < kSuiteFiles.size(); ++i) {
+    EXPECT_EQ(FileExists(kSuiteFiles[i]), i >= 4) << kSuiteFiles[i];
+  }
+}
+
+TEST_F(LauncherTest, FromAnotherFolderOnlyAbsolutePathsAreFound) {
+  CreateSuiteFiles();
+  ASSERT_TRUE(Open(kTestFolder));
+  Click(launcher_, IDC_START_READER);
+  Click(launcher_, IDC_START_CATALOG);
+  SendMessageA(launcher_, WM_NULL, 0, 0);
+  EXPECT_TRUE(IsWindowVisible(launcher_)) << "nothing to start from this folder";
+  EXPECT_TRUE(Records().empty());
+  Uninstall(IDYES);
+  EXPECT_EQ(FinalMessage(kCompleted), 0u);
+  for (const std::string& file : kSuiteFiles) {
+    const bool absolute = file.find(kCatalogFolder) == 0;
+    EXPECT_EQ(FileExists(file), !absolute) << file;
+  }
+}
+
+}  // namespace
+}  // namespace e2e
