@@ -54,7 +54,8 @@ struct Run {
 // Starts program in the bench folder and waits until its window is visible.
 Run Start(const std::string& program) {
   Run run;
-  STARTUPINFOA startup = {sizeof startup};
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
   std::string path = kFolder + program;
   std::string commandLine = program;
   const double start = Now();

@@ -32,7 +32,7 @@ std::string ArgumentsOf(const char* commandLine) {
 }
 }  // namespace
 
-CApp::CApp() { g_app = this; }
+CApp::CApp(const char* company) : m_pszCompany(company) { g_app = this; }
 
 CApp::~CApp() {
   if (g_app == this) g_app = nullptr;
@@ -58,6 +58,49 @@ int CApp::Run(HINSTANCE instance) {
     DispatchMessageA(&msg);
   }
   return static_cast<int>(msg.wParam);
+}
+
+std::string CApp::SectionKey(const char* section) const {
+  return std::string("Software\\") + m_pszCompany + "\\" + m_strName + "\\" + section;
+}
+
+int CApp::GetProfileInt(const char* section, const char* entry, int defaultValue) const {
+  DWORD value = 0;
+  DWORD size = sizeof value;
+  if (RegGetValueA(HKEY_CURRENT_USER, SectionKey(section).c_str(), entry, RRF_RT_REG_DWORD,
+                   nullptr, &value, &size) != ERROR_SUCCESS) {
+    return defaultValue;
+  }
+  return static_cast<int>(value);
+}
+
+bool CApp::WriteProfileInt(const char* section, const char* entry, int value) const {
+  const DWORD data = static_cast<DWORD>(value);
+  return RegSetKeyValueA(HKEY_CURRENT_USER, SectionKey(section).c_str(), entry, REG_DWORD, &data,
+                         sizeof data) == ERROR_SUCCESS;
+}
+
+std::string CApp::GetProfileString(const char* section, const char* entry,
+                                   const std::string& defaultValue) const {
+  DWORD size = 0;
+  const std::string key = SectionKey(section);
+  if (RegGetValueA(HKEY_CURRENT_USER, key.c_str(), entry, RRF_RT_REG_SZ, nullptr, nullptr,
+                   &size) != ERROR_SUCCESS) {
+    return defaultValue;
+  }
+  std::string value(size, '\0');
+  if (RegGetValueA(HKEY_CURRENT_USER, key.c_str(), entry, RRF_RT_REG_SZ, nullptr, &value[0],
+                   &size) != ERROR_SUCCESS) {
+    return defaultValue;
+  }
+  value.resize(size > 0 ? size - 1 : 0);
+  return value;
+}
+
+bool CApp::WriteProfileString(const char* section, const char* entry,
+                              const std::string& value) const {
+  return RegSetKeyValueA(HKEY_CURRENT_USER, SectionKey(section).c_str(), entry, REG_SZ,
+                         value.c_str(), static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
 }
 
 }  // namespace lunetar

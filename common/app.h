@@ -12,7 +12,7 @@ class CDialog;
 
 class CApp {
  public:
-  CApp();
+  explicit CApp(const char* company);
   virtual ~CApp();
   CApp(const CApp&) = delete;
   CApp& operator=(const CApp&) = delete;
@@ -28,12 +28,26 @@ class CApp {
   // The program's command line after the program name.
   const std::string& CommandLine() const { return m_strCommandLine; }
 
+  // The program's settings, kept per user under HKEY_CURRENT_USER\Software\<company>\<program>,
+  // by section and entry. The company is set by the program's constructor.
+  int GetProfileInt(const char* section, const char* entry, int defaultValue) const;
+  bool WriteProfileInt(const char* section, const char* entry, int value) const;
+  std::string GetProfileString(const char* section, const char* entry,
+                               const std::string& defaultValue) const;
+  bool WriteProfileString(const char* section, const char* entry, const std::string& value) const;
+
+  // A command that no window handled; returns true when the application handled it.
+  virtual bool OnCommand(int /*id*/) { return false; }
+
   // The main window owns dialogs built without a parent while it exists.
   CDialog* m_pMainWnd = nullptr;
 
   int Run(HINSTANCE instance);
 
  private:
+  std::string SectionKey(const char* section) const;
+
+  const char* m_pszCompany;
   HINSTANCE m_hInstance = nullptr;
   std::string m_strName;
   std::string m_strCommandLine;

@@ -147,7 +147,8 @@ INT_PTR CDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         OnCancel();
         return TRUE;
       }
-      return OnCommand(id, code);
+      // What the window leaves goes on to the application, as menu commands do.
+      return OnCommand(id, code) || CApp::Get().OnCommand(id);
     }
     case WM_HELP:
       return OnHelpRequest();
@@ -179,7 +180,7 @@ void CDataExchange::Text(int id, std::string& value, int maxChars) {
     GetWindowTextA(control, text.data(), length + 1);
     value = text.data();
   } else {
-    SendMessageA(control, EM_LIMITTEXT, maxChars, 0);
+    if (maxChars > 0) SendMessageA(control, EM_LIMITTEXT, maxChars, 0);
     SetWindowTextA(control, value.c_str());
   }
 }

@@ -80,8 +80,8 @@ class CDataExchange {
   CDataExchange(CDialog& dialog, bool takeIn) : m_dialog(dialog), m_bTakeIn(takeIn) {}
 
   bool TakingIn() const { return m_bTakeIn; }
-  // An edit field, limited to maxChars characters when shown.
-  void Text(int id, std::string& value, int maxChars);
+  // An edit field, limited to maxChars characters when shown, or a static text (maxChars 0).
+  void Text(int id, std::string& value, int maxChars = 0);
   // A drop-down list. Taking in yields the selected entry's text, or "" when none is selected.
   // Showing selects the first entry, in the drop-down's own order, that begins with value
   // (case-insensitive); an empty value or one that begins no entry keeps the selection.

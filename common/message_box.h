@@ -6,7 +6,10 @@
 
 namespace lunetar {
 
-enum class Modality { Task, Application };
+enum class Modality {
+  Task,  // every window of the program waits for the answer
+  None,  // the windows behind stay usable
+};
 
 // style: the icon and buttons (MB_ICONWARNING | MB_OK, MB_ICONQUESTION | MB_YESNO, ...).
 // Returns the button pressed (IDOK, IDYES, IDNO).

@@ -6,6 +6,8 @@ namespace lunetar {
 
 CLaunchApp theApp;
 
+CLaunchApp::CLaunchApp() : CApp("Lunetar") {}
+
 bool CLaunchApp::InitInstance() {
   CLaunchDlg dlg;
   m_pMainWnd = &dlg;

@@ -7,6 +7,7 @@ namespace lunetar {
 
 class CLaunchApp : public CApp {
  public:
+  CLaunchApp();
   bool InitInstance() override;
 };
 

@@ -2,18 +2,29 @@
 
 #include "reader/reader_dlg.h"
 #include "reader/reader_files.h"
+#include "reader/tip_dlg.h"
+#include "resources/reader_ids.h"
 
 namespace lunetar {
 
 CReaderApp theApp;
 
+CReaderApp::CReaderApp() : CApp("Lunetar") {}
+
 bool CReaderApp::InitInstance() {
   CreateFolders();
+  ShowStartupTip();
   CReaderDlg dlg;
   m_pMainWnd = &dlg;
   dlg.DoModal();
   m_pMainWnd = nullptr;
   return false;
+}
+
+bool CReaderApp::OnCommand(int id) {
+  if (id != ID_SHOW_TIP_OF_THE_DAY) return false;
+  ShowTipOnDemand();
+  return true;
 }
 
 // One level at a time, parent first; a folder that exists already or cannot be made is no

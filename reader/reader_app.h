@@ -7,7 +7,9 @@ namespace lunetar {
 
 class CReaderApp : public CApp {
  public:
+  CReaderApp();
   bool InitInstance() override;
+  bool OnCommand(int id) override;
 
  private:
   void CreateFolders();

@@ -1,8 +1,11 @@
 #include "reader/reader_dlg.h"
 
+#include "common/file_replace.h"
+#include "common/line_file.h"
 #include "common/message_box.h"
 #include "common/programs.h"
 #include "reader/about_dlg.h"
+#include "reader/add_command_dlg.h"
 #include "reader/content/chapter_table.h"
 #include "reader/help.h"
 #include "reader/position.h"
@@ -161,6 +164,31 @@ void CReaderDlg::LoadUserChapter() {
   }
 }
 
+// The user entries file is an image of the list while the user-defined chapter is shown. A
+// failed save leaves the earlier file whole; the new entry then shows only until the chapter is
+// shown again.
+void CReaderDlg::SaveUserChapter() {
+  std::vector<std::string> lines;
+  for (int line = 0; line < m_listText.GetCount(); ++line) lines.push_back(m_listText.GetText(line));
+  SaveLineFile(kUserChapterPath, lines, MoveFileOver);
+}
+
+void CReaderDlg::OnAddButton() {
+  UpdateData(true);
+  m_strSelection = "User Defined Command or Chapter";
+  m_strKeyword = "User Defined Command";
+  m_strChapter = "User Defined Chapter";
+  CAddCommandDlg add;
+  const bool added = add.DoModal() == IDOK;
+  ShowUserChapter();
+  if (added) {
+    m_listText.AddString(add.m_strEntry.c_str());
+    m_listText.AddString("");
+    SaveUserChapter();
+  }
+  UpdateData(false);
+}
+
 bool CReaderDlg::OnHelpRequest() {
   ShowHelp();
   return true;
@@ -183,6 +211,9 @@ bool CReaderDlg::OnCommand(int id, int notifyCode) {
       return true;
     case IDC_UPDATES:
       OnUpdatesButton();
+      return true;
+    case IDC_ADD:
+      OnAddButton();
       return true;
   }
   return false;

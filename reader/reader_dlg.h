@@ -28,6 +28,8 @@ class CReaderDlg : public CMainDialog {
   void ShowChapter(int index);
   void ShowUserChapter();
   void LoadUserChapter();
+  void SaveUserChapter();
+  void OnAddButton();
   void OnCommandButton();
   void OnHelpButton();
   void OnUpdatesButton();

@@ -18,6 +18,15 @@
 
 // Strings
 #define IDS_ABOUT_ENTRY 101
+#define IDS_TIP_PROMPT 105
+#define IDS_TIP_MENU 106
+#define IDS_TIP_HEADING 107
+#define IDS_TIPS_FILE_MISSING 108
+#define IDS_TIPS_FILE_TROUBLE 109
+#define IDS_TIP_HELP 110
+
+// Commands the application handles
+#define ID_SHOW_TIP_OF_THE_DAY 105
 
 // System menu: the About entry
 #define IDM_ABOUT 0x0010
@@ -31,3 +40,12 @@
 #define IDC_HELP_BUTTON 1009
 #define IDC_SELECTION 1010
 #define IDC_COMMAND 1011
+
+// Controls of the Tip of the Day
+#define IDC_TIP_PICTURE 1000
+#define IDC_SHOW_AT_STARTUP 1001
+#define IDC_NEXT_TIP 1002
+#define IDC_TIP_TEXT 1004
+
+// Controls of Add Command or Tip
+#define IDC_ENTRY 1010

@@ -93,6 +93,15 @@ std::string ItemText(HWND dialog, int id) {
   return Narrow(text);
 }
 
+void SetItemText(HWND dialog, int id, const std::string& text) {
+  const std::wstring wide = Widen(text);
+  SendMessageW(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+}
+
+bool IsChecked(HWND dialog, int id) {
+  return SendMessageW(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
 void Click(HWND dialog, int id) {
   PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));

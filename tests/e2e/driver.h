@@ -18,6 +18,8 @@ bool WaitUntilGone(HWND window, DWORD timeoutMs = kTimeoutMs);
 
 std::string WindowText(HWND window);
 std::string ItemText(HWND dialog, int id);
+void SetItemText(HWND dialog, int id, const std::string& text);
+bool IsChecked(HWND dialog, int id);
 
 // Presses a push button as its click would (the dialog gets BN_CLICKED); posted, so a handler
 // that opens a message box does not block the test.

@@ -78,6 +78,35 @@ void SuiteTest::SetUp() {
   SetDefaultValue("LunetarTest.html\\shell\\open\\command",
                   "\"" + std::string(kTestFolder) + "browser.exe\" \"%1\"");
   DeleteFileA(PositionFile().c_str());
+  DeleteFileA((folder + "user.ini").c_str());
+  ForgetTipSettings();
+  SetTipSetting("StartUp", 1);
+}
+
+namespace {
+constexpr const char* kTipKey = "Software\\Lunetar\\guide\\Tip";
+}
+
+void SuiteTest::ForgetTipSettings() { RegDeleteTreeA(HKEY_CURRENT_USER, kTipKey); }
+
+void SuiteTest::SetTipSetting(const char* entry, DWORD value) {
+  RegSetKeyValueA(HKEY_CURRENT_USER, kTipKey, entry, REG_DWORD, &value, sizeof value);
+}
+
+long SuiteTest::TipSetting(const char* entry) {
+  DWORD value = 0, size = sizeof value;
+  if (RegGetValueA(HKEY_CURRENT_USER, kTipKey, entry, RRF_RT_REG_DWORD, nullptr, &value, &size) !=
+      ERROR_SUCCESS) {
+    return -1;
+  }
+  return static_cast<long>(value);
+}
+
+std::string SuiteTest::TipTimeStamp() {
+  char value[64] = "";
+  DWORD size = sizeof value;
+  RegGetValueA(HKEY_CURRENT_USER, kTipKey, "TimeStamp", RRF_RT_REG_SZ, nullptr, value, &size);
+  return value;
 }
 
 void SuiteTest::Install(const std::string& built, const std::string& as) {

@@ -23,7 +23,8 @@ struct Record {
 class SuiteTest : public ::testing::Test {
  protected:
   // Empties the program folder and installs the reader, the launcher's stand-in and
-  // Readme.html; points web pages at the recording browser; forgets the reader's position.
+  // Readme.html; points web pages at the recording browser; forgets the reader's position and
+  // its tip settings, with the tip turned off at start-up.
   void SetUp() override;
   // Ends whatever the test started and left running, hand-overs included.
   void TearDown() override;
@@ -41,6 +42,13 @@ class SuiteTest : public ::testing::Test {
   std::vector<Record> Records() const;
   // Waits until the log holds at least count records.
   std::vector<Record> WaitForRecords(std::size_t count) const;
+
+  // The reader's Tip of the Day settings. Each test starts with the tip turned off at start-up.
+  static void ForgetTipSettings();
+  static void SetTipSetting(const char* entry, DWORD value);
+  // -1 when the entry is missing.
+  static long TipSetting(const char* entry);
+  static std::string TipTimeStamp();
 
   static std::string PositionFile();
   static void WritePositionFile(const std::string& bytes);

@@ -1,0 +1,11 @@
+// Replacing a file by a finished one in one step, for SaveLineFile.
+#pragma once
+
+#include <string>
+
+namespace lunetar {
+
+// Moves from over to, replacing to; the replacement is a single rename on one volume.
+bool MoveFileOver(const std::string& from, const std::string& to);
+
+}  // namespace lunetar

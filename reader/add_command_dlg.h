@@ -1,0 +1,28 @@
+// Add Command or Tip: one line for the user-defined chapter.
+#pragma once
+
+#include <string>
+
+#include "common/dialog.h"
+#include "common/tool_tip.h"
+
+namespace lunetar {
+
+class CAddCommandDlg : public CDialog {
+ public:
+  CAddCommandDlg();
+
+  std::string m_strEntry;  // valid when the dialog ended with OK
+
+ protected:
+  void DoDataExchange(CDataExchange& dx) override;
+  bool PreTranslateMessage(MSG* msg) override;
+  bool OnInitDialog() override;
+  // Accepts an entry of 1 to 94 characters; otherwise says why and stays open.
+  void OnOK() override;
+
+ private:
+  CToolTip m_toolTip;
+};
+
+}  // namespace lunetar

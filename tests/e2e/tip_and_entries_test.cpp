@@ -1,0 +1,228 @@
+// The reader's Tip of the Day and the user's own commands and tips.
+#include <windows.h>
+#include <gtest/gtest.h>
+
+#include "driver.h"
+#include "resources/reader_ids.h"
+#include "suite.h"
+
+namespace e2e {
+namespace {
+
+constexpr const char* kTipCaption = " Tip of the Day";
+constexpr const char* kAddCaption = "   Add Command or Tip";
+// Offsets just after each tip's line.
+constexpr long kAfterFirstTip = 33, kAfterSecondTip = 58;
+
+class TipTest : public SuiteTest {
+ protected:
+  void SetUp() override {
+    SuiteTest::SetUp();
+    WriteFile(std::string(kProgramFolder) + "gtips.txt",
+              "; tips for the tests\r\nfirst tip\r\n\r\n indented\r\nsecond tip\r\nthird tip\r\n");
+  }
+  HWND OpenTip() {
+    tip_ = Start("guide.exe", "#32770", kTipCaption);
+    return tip_;
+  }
+  HWND tip_ = nullptr;
+};
+
+TEST_F(TipTest, FirstRunGreetsWithTheFirstTipAndEnterLaunches) {
+  ForgetTipSettings();
+  ASSERT_TRUE(OpenTip());
+  EXPECT_TRUE(IsChecked(tip_, IDC_SHOW_AT_STARTUP));
+  EXPECT_EQ(ItemText(tip_, IDC_TIP_TEXT), "first tip");
+  EXPECT_FALSE(TipTimeStamp().empty());
+  EXPECT_FALSE(FindWindowA("#32770", " Korvadex")) << "the tip comes before the reader window";
+  EXPECT_EQ(FocusedControl(tip_), GetDlgItem(tip_, IDC_SHOW_AT_STARTUP));
+
+  PostKey(tip_, VK_RETURN);  // on the check box: Launch
+  ASSERT_TRUE(WaitUntilGone(tip_));
+  EXPECT_TRUE(WaitForWindow("#32770", " Korvadex"));
+  EXPECT_EQ(TipSetting("StartUp"), 0);
+  EXPECT_EQ(TipSetting("FilePos"), kAfterFirstTip);
+}
+
+TEST_F(TipTest, TurnedOffTheTipStillAdvancesAtEveryStart) {
+  HWND reader = StartReader();
+  ASSERT_TRUE(reader);
+  EXPECT_EQ(TipSetting("FilePos"), kAfterFirstTip);
+  PostKey(reader, VK_ESCAPE);
+  ASSERT_TRUE(WaitForExit());
+  ASSERT_TRUE(StartReader());
+  EXPECT_EQ(TipSetting("FilePos"), kAfterSecondTip);
+}
+
+TEST_F(TipTest, UncheckedBoxCountsOnlyWithLaunch) {
+  ForgetTipSettings();
+  ASSERT_TRUE(OpenTip());
+  SendMessageA(GetDlgItem(tip_, IDC_SHOW_AT_STARTUP), BM_SETCHECK, BST_UNCHECKED, 0);
+  PostKey(tip_, VK_ESCAPE);
+  ASSERT_TRUE(WaitUntilGone(tip_));
+  ASSERT_TRUE(WaitForWindow("#32770", " Korvadex"));
+  EXPECT_EQ(TipSetting("StartUp"), -1) << "Escape writes nothing";
+  TearDown();
+
+  ASSERT_TRUE(OpenTip());
+  EXPECT_EQ(ItemText(tip_, IDC_TIP_TEXT), "second tip");
+  SendMessageA(GetDlgItem(tip_, IDC_SHOW_AT_STARTUP), BM_SETCHECK, BST_UNCHECKED, 0);
+  Click(tip_, IDC_NEXT_TIP);
+  SendMessageA(tip_, WM_NULL, 0, 0);
+  EXPECT_FALSE(IsChecked(tip_, IDC_SHOW_AT_STARTUP)) << "Next Tip keeps the box as it is";
+  Click(tip_, IDOK);
+  ASSERT_TRUE(WaitUntilGone(tip_));
+  EXPECT_EQ(TipSetting("StartUp"), 1);
+}
+
+TEST_F(TipTest, NextTipWrapsAfterTheLastTip) {
+  ForgetTipSettings();
+  ASSERT_TRUE(OpenTip());
+  for (const char* expected : {"second tip", "third tip", "first tip"}) {
+    Click(tip_, IDC_NEXT_TIP);
+    SendMessageA(tip_, WM_NULL, 0, 0);
+    EXPECT_EQ(ItemText(tip_, IDC_TIP_TEXT), expected);
+  }
+}
+
+TEST_F(TipTest, F1ShowsTheReadersHelp) {
+  ForgetTipSettings();
+  ASSERT_TRUE(OpenTip());
+  TypeKey(tip_, VK_F1);
+  HWND box = WaitForWindow("#32770", "HELP");
+  ASSERT_TRUE(box);
+  EXPECT_EQ(MessageBoxText(box).rfind("Korvadex is an electronic book", 0), 0u);
+  ASSERT_TRUE(Answer(box, IDOK));
+}
+
+TEST_F(TipTest, WithoutTipsNextTipIsDisabled) {
+  ForgetTipSettings();
+  const std::string tips = std::string(kProgramFolder) + "gtips.txt";
+  WriteFile(tips, "; nothing but comments\r\n\r\n  and blanks\r\n");
+  ASSERT_TRUE(OpenTip());
+  EXPECT_EQ(ItemText(tip_, IDC_TIP_TEXT), "The tips file holds no tips.");
+  EXPECT_FALSE(IsWindowEnabled(GetDlgItem(tip_, IDC_NEXT_TIP)));
+  TearDown();
+
+  ForgetTipSettings();
+  DeleteFileA(tips.c_str());
+  ASSERT_TRUE(OpenTip());
+  EXPECT_EQ(ItemText(tip_, IDC_TIP_TEXT), "Tips file does not exist in the prescribed directory");
+  EXPECT_FALSE(IsWindowEnabled(GetDlgItem(tip_, IDC_NEXT_TIP)));
+  Click(tip_, IDOK);
+  ASSERT_TRUE(WaitUntilGone(tip_));
+  EXPECT_EQ(TipSetting("StartUp"), 0) << "Launch writes the choice even without tips";
+  EXPECT_EQ(TipSetting("FilePos"), -1);
+}
+
+TEST_F(TipTest, ApplicationCommandShowsTheTipOnDemand) {
+  HWND reader = StartReader();
+  ASSERT_TRUE(reader);
+  PostMessageA(reader, WM_COMMAND, ID_SHOW_TIP_OF_THE_DAY, 0);
+  HWND tip = WaitForWindow("#32770", kTipCaption);
+  ASSERT_TRUE(tip) << "shown although the tip is off at start-up";
+  EXPECT_EQ(ItemText(tip, IDC_TIP_TEXT), "second tip");
+  PostKey(tip, VK_ESCAPE);
+  EXPECT_TRUE(WaitUntilGone(tip));
+}
+
+class EntriesTest : public SuiteTest {
+ protected:
+  void SetUp() override {
+    SuiteTest::SetUp();
+    reader_ = StartReader();
+    ASSERT_TRUE(reader_);
+  }
+  HWND OpenAdd() {
+    Click(reader_, IDC_ADD);
+    return WaitForWindow("#32770", kAddCaption);
+  }
+  // Adds text through the dialog; true when the dialog accepted it and closed.
+  void Add(const std::string& text) {
+    HWND add = OpenAdd();
+    ASSERT_TRUE(add);
+    SetItemText(add, IDC_ENTRY, text);
+    Click(add, IDOK);
+    ASSERT_TRUE(WaitUntilGone(add));
+    SendMessageA(reader_, WM_NULL, 0, 0);
+  }
+  // Presses Add in the dialog and returns the message it shows, closing it.
+  std::string Refusal(HWND add, const std::string& text) {
+    SetItemText(add, IDC_ENTRY, text);
+    Click(add, IDOK);
+    HWND box = WaitForWindow("#32770", "Korvadex");
+    if (!box) return "no message";
+    EXPECT_TRUE(IsWindowEnabled(add)) << "the dialog stays usable behind the message";
+    std::string message = MessageBoxText(box);
+    Answer(box, IDOK);
+    EXPECT_TRUE(IsWindowVisible(add));
+    return message;
+  }
+  std::string UserFile() { return FileBytes(std::string(kProgramFolder) + "user.ini"); }
+
+  HWND reader_ = nullptr;
+};
+
+TEST_F(EntriesTest, FirstAddStoresHeadingEntryAndEmptyLines) {
+  Add("  ls -la | more  ");
+  EXPECT_EQ(UserFile(), "User Defined Commands and Tips\r\n\r\n  ls -la | more  \r\n\r\n");
+  EXPECT_EQ(ListLines(reader_, IDC_TEXT_LIST),
+            (std::vector<std::string>{"User Defined Commands and Tips", "", "  ls -la | more  ", ""}));
+  EXPECT_EQ(SelectedEntry(reader_, IDC_CHAPTER), "User Defined Chapter");
+  EXPECT_EQ(SelectedEntry(reader_, IDC_KEYWORD), "User Defined Command");
+  EXPECT_EQ(ItemText(reader_, IDC_SELECTION), "User Defined Command or Chapter");
+
+  Add("a second entry");
+  EXPECT_EQ(ListLines(reader_, IDC_TEXT_LIST),
+            (std::vector<std::string>{"User Defined Commands and Tips", "", "  ls -la | more  ", "",
+                                      "a second entry", ""}));
+  PostKey(reader_, VK_ESCAPE);
+  ASSERT_TRUE(WaitForExit());
+  EXPECT_EQ(FileBytes(PositionFile()), "User Defined Chapter\r\nUser Defined Command");
+}
+
+TEST_F(EntriesTest, EntriesMustFitALine) {
+  HWND add = OpenAdd();
+  ASSERT_TRUE(add);
+  EXPECT_EQ(SendMessageA(GetDlgItem(add, IDC_ENTRY), EM_GETLIMITTEXT, 0, 0), 100);
+  EXPECT_EQ(Refusal(add, ""), "Please enter your own command or tip first.    ");
+  EXPECT_EQ(Refusal(add, std::string(95, 'x')), "The command or tip is too long.    ");
+  Click(add, IDCANCEL);
+  ASSERT_TRUE(WaitUntilGone(add));
+  EXPECT_EQ(UserFile(), "") << "nothing stored";
+
+  Add(std::string(94, 'y'));
+  EXPECT_EQ(ListLines(reader_, IDC_TEXT_LIST)[2], std::string(94, 'y'));
+}
+
+TEST_F(EntriesTest, CancelAtOnceShowsTheChapterAndItsLabels) {
+  HWND add = OpenAdd();
+  ASSERT_TRUE(add);
+  EXPECT_FALSE(IsWindowEnabled(reader_)) << "the reader waits for the dialog";
+  PostKey(add, VK_ESCAPE);
+  ASSERT_TRUE(WaitUntilGone(add));
+  SendMessageA(reader_, WM_NULL, 0, 0);
+  EXPECT_EQ(ListLines(reader_, IDC_TEXT_LIST),
+            (std::vector<std::string>{"User Defined Commands and Tips", ""}));
+  EXPECT_EQ(ItemText(reader_, IDC_SELECTION), "User Defined Command or Chapter");
+  EXPECT_EQ(SelectedEntry(reader_, IDC_CHAPTER), "User Defined Chapter");
+  EXPECT_FALSE(FileExists(std::string(kProgramFolder) + "user.ini"));
+}
+
+TEST_F(EntriesTest, HandEditedFileIsShownInPiecesAndKeptInOrder) {
+  PostKey(reader_, VK_ESCAPE);
+  ASSERT_TRUE(WaitForExit());
+  WriteFile(std::string(kProgramFolder) + "user.ini",
+            "zeta first\r\n   alpha second\r\n" + std::string(120, 'w') + "\r\n");
+  reader_ = StartReader();
+  ASSERT_TRUE(reader_);
+  Add("last");
+  EXPECT_EQ(ListLines(reader_, IDC_TEXT_LIST),
+            (std::vector<std::string>{"zeta first", "   alpha second", std::string(98, 'w'),
+                                      std::string(22, 'w'), "last", ""}));
+  EXPECT_EQ(UserFile(), "zeta first\r\n   alpha second\r\n" + std::string(98, 'w') + "\r\n" +
+                            std::string(22, 'w') + "\r\nlast\r\n\r\n");
+}
+
+}  // namespace
+}  // namespace e2e
