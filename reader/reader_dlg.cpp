@@ -101,16 +101,21 @@ bool CReaderDlg::PreTranslateMessage(MSG* msg) {
   return CMainDialog::PreTranslateMessage(msg);
 }
 
-// The Chapter button and Enter: show the chosen chapter. The window stays open.
-void CReaderDlg::OnOK() {
-  UpdateData(true);
-  m_strSelection = m_strChapter;
-  const int chapter = FindChapter(m_strChapter);
+// Shows a chapter of the table, built-in or the user's own; false when there is none.
+bool CReaderDlg::ShowFoundChapter(int chapter) {
   if (chapter == kUserChapter) {
     ShowUserChapter();
   } else if (chapter >= 0) {
     ShowChapter(chapter);
-  } else {
+  }
+  return chapter >= 0;
+}
+
+// The Chapter button and Enter: show the chosen chapter. The window stays open.
+void CReaderDlg::OnOK() {
+  UpdateData(true);
+  m_strSelection = m_strChapter;
+  if (!ShowFoundChapter(FindChapter(m_strChapter))) {
     ShowMessage("Please select any chapter from the drop down box only.    ", kTitle,
                 MB_ICONWARNING | MB_OK);
     m_strChapter = "Preface";
@@ -121,12 +126,7 @@ void CReaderDlg::OnOK() {
 void CReaderDlg::OnCommandButton() {
   UpdateData(true);
   m_strSelection = m_strKeyword;
-  const int chapter = FindKeywordChapter(m_strKeyword);
-  if (chapter == kUserChapter) {
-    ShowUserChapter();
-  } else if (chapter >= 0) {
-    ShowChapter(chapter);
-  } else {
+  if (!ShowFoundChapter(FindKeywordChapter(m_strKeyword))) {
     ShowMessage("Please select any command or keyword from the drop down box only.    ", kTitle,
                 MB_ICONWARNING | MB_OK);
     m_strKeyword = "intro";

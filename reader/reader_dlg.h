@@ -26,6 +26,7 @@ class CReaderDlg : public CMainDialog {
   void LoadPosition();
   void SavePosition();
   void ShowChapter(int index);
+  bool ShowFoundChapter(int chapter);
   void ShowUserChapter();
   void LoadUserChapter();
   void SaveUserChapter();

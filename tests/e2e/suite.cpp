@@ -71,12 +71,18 @@ void SuiteTest::SetUp() {
   const std::string folder = kProgramFolder;
   Install("guide.exe", "guide.exe");
   Install("recorder.exe", "launch.exe");
-  ASSERT_TRUE(CopyFileA((build + "recorder.exe").c_str(),
-                        (std::string(kTestFolder) + "browser.exe").c_str(), FALSE));
+  for (const char* program : {"browser.exe", "editor.exe"}) {
+    ASSERT_TRUE(CopyFileA((build + "recorder.exe").c_str(),
+                          (std::string(kTestFolder) + program).c_str(), FALSE));
+  }
   WriteFile(folder + "Readme.html", "<!DOCTYPE html><title>Readme</title>\r\n");
+  WriteFile(folder + "Readme.txt", "Readme\r\n");
   SetDefaultValue(".html", "LunetarTest.html");
   SetDefaultValue("LunetarTest.html\\shell\\open\\command",
                   "\"" + std::string(kTestFolder) + "browser.exe\" \"%1\"");
+  SetDefaultValue(".txt", "LunetarTest.txt");
+  SetDefaultValue("LunetarTest.txt\\shell\\open\\command",
+                  "\"" + std::string(kTestFolder) + "editor.exe\" \"%1\"");
   DeleteFileA(PositionFile().c_str());
   DeleteFileA((folder + "user.ini").c_str());
   ForgetTipSettings();
@@ -146,10 +152,10 @@ void SuiteTest::TearDown() {
 }
 
 HWND SuiteTest::Start(const std::string& program, const char* className, const char* title,
-                      const char* folder) {
+                      const char* folder, const std::string& arguments) {
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
-  std::string commandLine = program;
+  std::string commandLine = arguments.empty() ? program : program + " " + arguments;
   const std::string path = std::string(kProgramFolder) + program;
   if (!CreateProcessA(path.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder,
                       &startup, &process_)) {

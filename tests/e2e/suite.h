@@ -22,8 +22,8 @@ struct Record {
 
 class SuiteTest : public ::testing::Test {
  protected:
-  // Empties the program folder and installs the reader, the launcher's stand-in and
-  // Readme.html; points web pages at the recording browser; forgets the reader's position and
+  // Empties the program folder and installs the reader, the launcher's stand-in, Readme.html
+  // and Readme.txt; points web pages and text files at the recording browser and editor; forgets the reader's position and
   // its tip settings, with the tip turned off at start-up.
   void SetUp() override;
   // Ends whatever the test started and left running, hand-overs included.
@@ -34,7 +34,7 @@ class SuiteTest : public ::testing::Test {
 
   // Starts a program of the program folder, in folder, and waits for its window.
   HWND Start(const std::string& program, const char* className, const char* title,
-             const char* folder = kProgramFolder);
+             const char* folder = kProgramFolder, const std::string& arguments = "");
   HWND StartReader() { return Start("guide.exe", "#32770", " Korvadex"); }
   // Waits for the started program to end; false when it is still running after the timeout.
   bool WaitForExit(DWORD* exitCode = nullptr);

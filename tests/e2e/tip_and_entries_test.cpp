@@ -115,6 +115,18 @@ TEST_F(TipTest, WithoutTipsNextTipIsDisabled) {
   EXPECT_EQ(TipSetting("FilePos"), -1);
 }
 
+TEST_F(TipTest, EmbeddedOrAutomatedStartSkipsTheTip) {
+  ForgetTipSettings();
+  for (const char* switchText : {"/Embedding", "-Automation"}) {
+    HWND reader = Start("guide.exe", "#32770", " Korvadex", kProgramFolder, switchText);
+    ASSERT_TRUE(reader) << switchText;
+    EXPECT_EQ(TipSetting("FilePos"), -1) << "the tip was not even read";
+    TearDown();
+  }
+  // "execv", as the launcher passes it, changes nothing.
+  EXPECT_TRUE(Start("guide.exe", "#32770", kTipCaption, kProgramFolder, "execv"));
+}
+
 TEST_F(TipTest, ApplicationCommandShowsTheTipOnDemand) {
   HWND reader = StartReader();
   ASSERT_TRUE(reader);

@@ -2,29 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <fstream>
-#include <sstream>
+#include "temp_file.h"
 
 namespace lunetar {
 namespace {
 
-class LineFileTest : public ::testing::Test {
+class LineFileTest : public TempFileTest {
  protected:
-  std::string path_ = ::testing::TempDir() +
-                      ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".txt";
-
-  void TearDown() override {
-    std::remove(path_.c_str());
-    std::remove((path_ + ".new").c_str());
-  }
-  void Write(const std::string& bytes) { std::ofstream(path_, std::ios::binary) << bytes; }
-  std::string Bytes() {
-    std::ifstream in(path_, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-  }
   std::vector<std::string> Read(std::size_t maxChars) {
     std::vector<std::string> lines;
     EXPECT_TRUE(ReadLineFile(path_, maxChars, lines));

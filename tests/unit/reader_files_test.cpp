@@ -1,29 +1,15 @@
 // The reader's own files: the position state file and the user entries file.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <fstream>
-#include <sstream>
-
 #include "reader/position.h"
 #include "reader/user_chapter.h"
+#include "temp_file.h"
 
 namespace lunetar {
 namespace {
 
-class ReaderFilesTest : public ::testing::Test {
+class ReaderFilesTest : public TempFileTest {
  protected:
-  std::string path_ = ::testing::TempDir() +
-                      ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".txt";
-
-  void TearDown() override { std::remove(path_.c_str()); }
-  void Write(const std::string& bytes) { std::ofstream(path_, std::ios::binary) << bytes; }
-  std::string Bytes() {
-    std::ifstream in(path_, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-  }
   ReaderPosition Load() {
     ReaderPosition position;
     EXPECT_TRUE(ReadPositionFile(path_, position));

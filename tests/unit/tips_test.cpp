@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <fstream>
 #include <map>
+
+#include "temp_file.h"
 
 namespace lunetar {
 namespace {
@@ -26,14 +26,10 @@ class MemorySettings : public TipSettings {
   void WriteString(const char* entry, const std::string& value) override { strings[entry] = value; }
 };
 
-class TipsTest : public ::testing::Test {
+class TipsTest : public TempFileTest {
  protected:
-  std::string path_ = ::testing::TempDir() +
-                      ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".txt";
   MemorySettings settings_;
 
-  void TearDown() override { std::remove(path_.c_str()); }
-  void Write(const std::string& bytes) { std::ofstream(path_, std::ios::binary) << bytes; }
   // One start of the reader: the tip it shows first.
   std::string FirstTipOfAStart() {
     TipsFile tips(path_, settings_);
