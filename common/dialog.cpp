@@ -170,6 +170,17 @@ INT_PTR CDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   return TRUE;
 }
 
+void SetDropDownEntries(HWND comboBox, int entries) {
+  RECT closed;
+  GetWindowRect(comboBox, &closed);
+  const LRESULT itemHeight = SendMessageA(comboBox, CB_GETITEMHEIGHT, 0, 0);
+  const LRESULT fieldHeight = SendMessageA(comboBox, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+  // The list's border adds two pixels above and below the entries.
+  const int height = static_cast<int>(fieldHeight + 6 + entries * itemHeight + 2);
+  SetWindowPos(comboBox, nullptr, 0, 0, closed.right - closed.left, height,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 // ---- CDataExchange ----
 
 void CDataExchange::Text(int id, std::string& value, int maxChars) {

@@ -73,6 +73,10 @@ class CDialog {
   INT_PTR m_nResult = IDCANCEL;
 };
 
+// Lets a drop-down list open to show up to entries entries at once, whatever height its template
+// gives the closed control and its list together.
+void SetDropDownEntries(HWND comboBox, int entries);
+
 // Moves values between a dialog's controls and its members, in the direction the dialog's
 // UpdateData asked for; each helper serves both directions.
 class CDataExchange {

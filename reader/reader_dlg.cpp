@@ -19,6 +19,7 @@ constexpr const char* kTitle = "Korvadex";
 constexpr int kChapterChars = 100;
 constexpr int kKeywordChars = 50;
 constexpr int kSelectionChars = 50;
+constexpr int kDropDownEntries = 16;
 
 // A maximised reader keeps this place and outer size instead of filling the screen.
 constexpr RECT kMaximisedRect = {100, 100, 100 + 483, 100 + 408};
@@ -58,6 +59,9 @@ bool CReaderDlg::OnInitDialog() {
   for (const KeywordEntry& entry : KeywordIndex) {
     SendMessageA(keywords, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.keyword));
   }
+  // The template's height leaves room for a single entry when a list opens.
+  SetDropDownEntries(chapters, kDropDownEntries);
+  SetDropDownEntries(keywords, kDropDownEntries);
   CMainDialog::OnInitDialog();
   ModifySystemMenu();
   AddToolTips();

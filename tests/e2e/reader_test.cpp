@@ -60,6 +60,14 @@ TEST_F(ReaderTest, FirstRunShowsDefaultsAndAnEmptyText) {
   EXPECT_EQ(chapters.front(), "Preface");
   EXPECT_EQ(chapters[24], "Processes");
   EXPECT_EQ(chapters.back(), "User Defined Chapter");
+  // An opened list shows many entries, not the one that the template's height leaves room for.
+  for (int combo : {IDC_CHAPTER, IDC_KEYWORD}) {
+    RECT dropped = {};
+    SendMessageW(GetDlgItem(reader_, combo), CB_GETDROPPEDCONTROLRECT, 0,
+                 reinterpret_cast<LPARAM>(&dropped));
+    const LRESULT entry = SendMessageW(GetDlgItem(reader_, combo), CB_GETITEMHEIGHT, 0, 0);
+    EXPECT_GE(dropped.bottom - dropped.top, 16 * entry) << combo;
+  }
   std::vector<std::string> keywords = ComboEntries(reader_, IDC_KEYWORD);
   EXPECT_EQ(keywords.size(), 89u);
   for (std::size_t i = 1; i < keywords.size(); ++i) {
