@@ -5,7 +5,7 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 BUILD="$ROOT/build"
 
 PACKAGES=(cmake make g++ libgtest-dev googletest g++-mingw-w64-x86-64-posix
-          binutils-mingw-w64-x86-64 wine wine64 xvfb x11-utils imagemagick)
+          binutils-mingw-w64-x86-64 wine wine64 fonts-wine xvfb x11-utils imagemagick)
 
 say() { printf '== %s\n' "$*"; }
 
@@ -21,7 +21,7 @@ install_packages() {
     return 1
   fi
   export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq && apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  apt-get update -qq && apt-get install -y -qq "${missing[@]}" >/dev/null
 }
 
 build_native() {  # build_native DIR [cmake args...]
