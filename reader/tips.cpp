@@ -38,7 +38,6 @@ TipRead ReadNextTip(std::FILE* file, std::string& tip) {
     if (!ReadLinePiece(file, kTipPieceChars, line)) {
       if (wrapped) return TipRead::NoTip;
       if (std::fseek(file, 0, SEEK_SET) != 0) return TipRead::SeekFailed;
-      std::clearerr(file);
       wrapped = true;
       continue;
     }
