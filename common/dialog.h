@@ -37,7 +37,6 @@ class CDialog {
   // Takes effect once the running handler returns.
   void EndDialog(INT_PTR result);
 
-  HWND GetSafeHwnd() const { return m_hWnd; }
   HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
   // true: controls to members; false: members to controls.
   void UpdateData(bool takeIn);
@@ -83,7 +82,6 @@ class CDataExchange {
  public:
   CDataExchange(CDialog& dialog, bool takeIn) : m_dialog(dialog), m_bTakeIn(takeIn) {}
 
-  bool TakingIn() const { return m_bTakeIn; }
   // An edit field, limited to maxChars characters when shown, or a static text (maxChars 0).
   void Text(int id, std::string& value, int maxChars = 0);
   // A drop-down list. Taking in yields the selected entry's text, or "" when none is selected.

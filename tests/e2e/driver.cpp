@@ -52,6 +52,14 @@ std::string ItemOf(HWND control, UINT lengthMessage, UINT textMessage, int index
   return Narrow(text);
 }
 
+std::vector<std::string> ItemsOf(HWND control, UINT countMessage, UINT lengthMessage,
+                                 UINT textMessage) {
+  std::vector<std::string> items;
+  const LRESULT count = SendMessageW(control, countMessage, 0, 0);
+  for (int i = 0; i < count; ++i) items.push_back(ItemOf(control, lengthMessage, textMessage, i));
+  return items;
+}
+
 }  // namespace
 
 HWND WaitForWindow(const char* className, const char* title, DWORD timeoutMs) {
@@ -127,19 +135,11 @@ std::string SelectedEntry(HWND dialog, int comboId) {
 }
 
 std::vector<std::string> ComboEntries(HWND dialog, int comboId) {
-  HWND combo = GetDlgItem(dialog, comboId);
-  std::vector<std::string> entries;
-  const LRESULT count = SendMessageW(combo, CB_GETCOUNT, 0, 0);
-  for (int i = 0; i < count; ++i) entries.push_back(ItemOf(combo, CB_GETLBTEXTLEN, CB_GETLBTEXT, i));
-  return entries;
+  return ItemsOf(GetDlgItem(dialog, comboId), CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT);
 }
 
 std::vector<std::string> ListLines(HWND dialog, int listId) {
-  HWND list = GetDlgItem(dialog, listId);
-  std::vector<std::string> lines;
-  const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
-  for (int i = 0; i < count; ++i) lines.push_back(ItemOf(list, LB_GETTEXTLEN, LB_GETTEXT, i));
-  return lines;
+  return ItemsOf(GetDlgItem(dialog, listId), LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT);
 }
 
 int ListSelection(HWND dialog, int listId) {
