@@ -1,28 +1,16 @@
 #include "driver.h"
 
+#include <commctrl.h>
+
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
 namespace e2e {
 namespace {
 
-struct Search {
-  const char* className;
-  const char* title;
-  HWND found;
-};
-
-BOOL CALLBACK MatchWindow(HWND window, LPARAM lParam) {
-  Search* search = reinterpret_cast<Search*>(lParam);
-  char className[64] = "";
-  GetClassNameA(window, className, sizeof className);
-  if (lstrcmpA(className, search->className) == 0 && IsWindowVisible(window) &&
-      WindowText(window) == search->title) {
-    search->found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
+// How often a bounded wait looks again at what it waits for.
+constexpr DWORD kPollMs = 10;
 
 std::string Narrow(const std::wstring& wide) {
   if (wide.empty()) return {};
@@ -39,6 +27,15 @@ std::wstring Widen(const std::string& text) {
   MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &wide[0], size);
   wide.resize(size - 1);
   return wide;
+}
+
+// Sends a message that carries no pointer and waits for its handler, however long the window's
+// thread takes, up to the timeout.
+bool SendAndWait(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                 DWORD_PTR* result = nullptr) {
+  DWORD_PTR ignored = 0;
+  return SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL, kTimeoutMs,
+                             result ? result : &ignored) != 0;
 }
 
 // Item texts of another process's list or drop-down come back as UTF-16 whatever is asked for,
@@ -60,26 +57,100 @@ std::vector<std::string> ItemsOf(HWND control, UINT countMessage, UINT lengthMes
   return items;
 }
 
+struct Search {
+  const char* className;
+  const char* title;
+  HWND found;
+};
+
+BOOL CALLBACK MatchWindow(HWND window, LPARAM lParam) {
+  Search* search = reinterpret_cast<Search*>(lParam);
+  char className[64] = "";
+  GetClassNameA(window, className, sizeof className);
+  if (lstrcmpA(className, search->className) == 0 && IsWindowVisible(window) &&
+      WindowText(window) == search->title) {
+    search->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+// Memory in another process, for the messages of common controls that pass a pointer and that
+// the system does not carry across processes.
+class RemoteBuffer {
+ public:
+  RemoteBuffer(HWND window, std::size_t size) : m_size(size) {
+    DWORD id = 0;
+    GetWindowThreadProcessId(window, &id);
+    m_process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, id);
+    if (m_process) {
+      m_address = VirtualAllocEx(m_process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    }
+  }
+  ~RemoteBuffer() {
+    if (m_address) VirtualFreeEx(m_process, m_address, 0, MEM_RELEASE);
+    if (m_process) CloseHandle(m_process);
+  }
+  RemoteBuffer(const RemoteBuffer&) = delete;
+  RemoteBuffer& operator=(const RemoteBuffer&) = delete;
+
+  bool Valid() const { return m_address != nullptr; }
+  char* At(std::size_t offset) const { return static_cast<char*>(m_address) + offset; }
+  bool Write(std::size_t offset, const void* bytes, std::size_t size) const {
+    return offset + size <= m_size &&
+           WriteProcessMemory(m_process, At(offset), bytes, size, nullptr);
+  }
+  bool Read(std::size_t offset, void* bytes, std::size_t size) const {
+    return offset + size <= m_size && ReadProcessMemory(m_process, At(offset), bytes, size, nullptr);
+  }
+
+ private:
+  std::size_t m_size;
+  HANDLE m_process = nullptr;
+  void* m_address = nullptr;
+};
+
+std::string DriveAFolder() {
+  const char* linuxPath = std::getenv("LUNETAR_DRIVE_A");
+  if (!linuxPath || !*linuxPath) return {};
+  std::string path = std::string("Z:") + linuxPath;
+  for (char& c : path) {
+    if (c == '/') c = '\\';
+  }
+  return path;
+}
+
 }  // namespace
 
-HWND WaitForWindow(const char* className, const char* title, DWORD timeoutMs) {
+bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs) {
   const DWORD start = GetTickCount();
-  do {
-    Search search = {className, title, nullptr};
-    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
-    if (search.found) return search.found;
-    Sleep(20);
-  } while (GetTickCount() - start < timeoutMs);
-  return nullptr;
+  for (;;) {
+    if (done()) return true;
+    if (GetTickCount() - start >= timeoutMs) return false;
+    Sleep(kPollMs);
+  }
+}
+
+::testing::AssertionResult Eventually(const std::string& what, const std::function<bool()>& done,
+                                      DWORD timeoutMs) {
+  if (WaitUntil(done, timeoutMs)) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "waited " << timeoutMs << " ms for " << what;
+}
+
+HWND FindVisibleWindow(const char* className, const char* title) {
+  Search search = {className, title, nullptr};
+  EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+HWND WaitForWindow(const char* className, const char* title, DWORD timeoutMs) {
+  HWND found = nullptr;
+  WaitUntil([&] { return (found = FindVisibleWindow(className, title)) != nullptr; }, timeoutMs);
+  return found;
 }
 
 bool WaitUntilGone(HWND window, DWORD timeoutMs) {
-  const DWORD start = GetTickCount();
-  while (IsWindow(window)) {
-    if (GetTickCount() - start > timeoutMs) return false;
-    Sleep(20);
-  }
-  return true;
+  return WaitUntil([&] { return !IsWindow(window); }, timeoutMs);
 }
 
 std::string WindowText(HWND window) {
@@ -92,11 +163,11 @@ std::string WindowText(HWND window) {
 std::string ItemText(HWND dialog, int id) {
   HWND control = GetDlgItem(dialog, id);
   DWORD_PTR length = 0;
-  SendMessageTimeoutW(control, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kTimeoutMs, &length);
+  SendMessageTimeoutW(control, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, kTimeoutMs, &length);
   std::wstring text(length + 1, L'\0');
   DWORD_PTR copied = 0;
   SendMessageTimeoutW(control, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(&text[0]),
-                      SMTO_ABORTIFHUNG, kTimeoutMs, &copied);
+                      SMTO_NORMAL, kTimeoutMs, &copied);
   text.resize(copied);
   return Narrow(text);
 }
@@ -110,7 +181,29 @@ bool IsChecked(HWND dialog, int id) {
   return SendMessageW(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-void Click(HWND dialog, int id) {
+void SetChecked(HWND dialog, int id, bool checked) {
+  SendMessageW(GetDlgItem(dialog, id), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void Press(HWND dialog, int id) {
+  EXPECT_TRUE(SendAndWait(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                          reinterpret_cast<LPARAM>(GetDlgItem(dialog, id))))
+      << "the window \"" << WindowText(dialog) << "\" did not handle the click on " << id;
+}
+
+HWND PressFor(HWND dialog, int id, const char* title, const char* className) {
+  PostClick(dialog, id);
+  HWND window = WaitForWindow(className, title);
+  EXPECT_TRUE(window) << "pressing " << id << " opened no window \"" << title << "\"";
+  return window;
+}
+
+void Settle(HWND window) {
+  EXPECT_TRUE(SendAndWait(window, WM_NULL, 0, 0)) << "the window \"" << WindowText(window)
+                                                   << "\" does not answer";
+}
+
+void PostClick(HWND dialog, int id) {
   PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
@@ -122,9 +215,8 @@ bool PickEntry(HWND dialog, int comboId, const std::string& text) {
                                reinterpret_cast<LPARAM>(wide.c_str()));
   if (index == CB_ERR) return false;
   SendMessageW(combo, CB_SETCURSEL, index, 0);
-  SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(comboId, CBN_SELCHANGE),
-               reinterpret_cast<LPARAM>(combo));
-  return true;
+  return SendAndWait(dialog, WM_COMMAND, MAKEWPARAM(comboId, CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(combo));
 }
 
 std::string SelectedEntry(HWND dialog, int comboId) {
@@ -146,6 +238,58 @@ int ListSelection(HWND dialog, int listId) {
   return static_cast<int>(SendMessageW(GetDlgItem(dialog, listId), LB_GETCURSEL, 0, 0));
 }
 
+void SelectRow(HWND dialog, int listId, int index) {
+  HWND list = GetDlgItem(dialog, listId);
+  SendMessageW(list, LB_SETCURSEL, index, 0);
+  EXPECT_TRUE(SendAndWait(dialog, WM_COMMAND, MAKEWPARAM(listId, LBN_SELCHANGE),
+                          reinterpret_cast<LPARAM>(list)))
+      << "the window did not handle the selection in list " << listId;
+}
+
+void DoubleClickRow(HWND dialog, int listId, int index) {
+  SelectRow(dialog, listId, index);
+  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(listId, LBN_DBLCLK),
+               reinterpret_cast<LPARAM>(GetDlgItem(dialog, listId)));
+}
+
+void RightClick(HWND dialog, int x, int y) {
+  PostMessageA(dialog, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(x, y));
+  PostMessageA(dialog, WM_RBUTTONUP, 0, MAKELPARAM(x, y));
+}
+
+std::vector<std::pair<int, std::string>> ToolTips(HWND window) {
+  std::vector<std::pair<int, std::string>> hints;
+  HWND tips = nullptr;
+  while ((tips = FindWindowExA(nullptr, tips, TOOLTIPS_CLASSA, nullptr))) {
+    if (GetWindow(tips, GW_OWNER) == window) break;
+  }
+  if (!tips) return hints;
+  // The tool's record and its text are read in the tool-tip control's own process.
+  constexpr std::size_t kTextOffset = sizeof(TTTOOLINFOA);
+  constexpr std::size_t kTextSize = 1024;
+  RemoteBuffer remote(tips, kTextOffset + kTextSize);
+  if (!remote.Valid()) {
+    ADD_FAILURE() << "cannot reach the tool-tip control's process";
+    return hints;
+  }
+  const LRESULT count = SendMessageA(tips, TTM_GETTOOLCOUNT, 0, 0);
+  for (LRESULT i = 0; i < count; ++i) {
+    TTTOOLINFOA tool = {};
+    tool.cbSize = sizeof tool;
+    tool.lpszText = remote.At(kTextOffset);
+    const char nothing = '\0';
+    remote.Write(0, &tool, sizeof tool);
+    remote.Write(kTextOffset, &nothing, 1);
+    if (!SendMessageA(tips, TTM_ENUMTOOLSA, i, reinterpret_cast<LPARAM>(remote.At(0)))) continue;
+    char text[kTextSize] = "";
+    remote.Read(0, &tool, sizeof tool);
+    remote.Read(kTextOffset, text, sizeof text - 1);
+    const HWND control = (tool.uFlags & TTF_IDISHWND) ? reinterpret_cast<HWND>(tool.uId) : nullptr;
+    hints.emplace_back(control ? GetDlgCtrlID(control) : -1, text);
+  }
+  return hints;
+}
+
 HWND FocusedControl(HWND window) {
   GUITHREADINFO info = {};
   info.cbSize = sizeof info;
@@ -160,21 +304,22 @@ void PostKey(HWND window, UINT virtualKey) {
   PostMessageA(target, WM_KEYUP, virtualKey, 0xC0000001);
 }
 
+// Typed input goes to the foreground window's thread, so the key waits until window is there.
 void TypeKey(HWND window, WORD virtualKey) {
   SetForegroundWindow(window);
-  Sleep(100);
+  EXPECT_TRUE(Eventually("the window to come to the front",
+                         [&] { return GetForegroundWindow() == window; }));
   INPUT keys[2] = {};
   keys[0].type = keys[1].type = INPUT_KEYBOARD;
   keys[0].ki.wVk = keys[1].ki.wVk = virtualKey;
   keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
-  SendInput(2, keys, sizeof keys[0]);
+  EXPECT_EQ(SendInput(2, keys, sizeof keys[0]), 2u);
 }
 
 std::string MessageBoxText(HWND box) { return ItemText(box, 0xFFFF); }
 
 bool Answer(HWND box, int buttonId) {
-  PostMessageA(box, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED),
-               reinterpret_cast<LPARAM>(GetDlgItem(box, buttonId)));
+  PostClick(box, buttonId);
   return WaitUntilGone(box);
 }
 
@@ -197,6 +342,39 @@ std::vector<std::string> FileLines(const std::string& path) {
 
 bool FileExists(const std::string& path) {
   return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+void WriteFile(const std::string& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary);
+  out << bytes;
+  out.close();
+  EXPECT_TRUE(out) << "cannot write " << path;
+}
+
+bool DriveA::Available() { return !DriveAFolder().empty(); }
+
+void DriveA::Insert() {
+  const std::string folder = DriveAFolder();
+  ASSERT_FALSE(folder.empty()) << "drive A: is not mapped (LUNETAR_DRIVE_A is not set)";
+  ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS)
+      << "cannot insert the disk " << folder;
+}
+
+void DriveA::Eject() {
+  const std::string folder = DriveAFolder();
+  if (folder.empty() || !FileExists(folder)) return;
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+  if (search != INVALID_HANDLE_VALUE) {
+    do {
+      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+      const std::string path = folder + "\\" + found.cFileName;
+      SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+      EXPECT_TRUE(DeleteFileA(path.c_str())) << "cannot remove " << path << " from the disk";
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+  }
+  EXPECT_TRUE(RemoveDirectoryA(folder.c_str())) << "cannot eject the disk " << folder;
 }
 
 }  // namespace e2e

@@ -1,37 +1,82 @@
-// Drives the suite's real windows from the test process: finds and waits for windows, clicks
-// buttons, picks drop-down entries, reads lists and message boxes, and sends keys.
+// Drives the suite's real windows from the test process: finds and waits for windows, presses
+// buttons, picks drop-down and list entries, reads lists, tool tips and message boxes, and types
+// keys.
+//
+// Every step that changes a window is followed by a sound wait, never by a pause:
+// - Press sends a command whose handler opens no window; the call returns after the handler.
+// - PressFor posts a command whose handler opens a window and waits for that window. (A sent
+//   command would block the test until the window closed; and a message sent after a post is
+//   handled before the posted one, so it proves nothing about the post.)
+// - Anything else (keys, hand-overs, files appearing) is a WaitUntil on the state the test
+//   expects, bounded by a timeout.
 #pragma once
 
 #include <windows.h>
+#include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace e2e {
 
 constexpr DWORD kTimeoutMs = 10000;
 
+// Waits until done() holds, checking it again and again until timeoutMs have passed.
+bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs = kTimeoutMs);
+// The same, as an assertion whose failure says what was awaited:
+//   ASSERT_TRUE(Eventually("the heading \"Links\"", [&] { return Heading() == "Links"; }));
+::testing::AssertionResult Eventually(const std::string& what, const std::function<bool()>& done,
+                                      DWORD timeoutMs = kTimeoutMs);
+
 // The first visible top-level window of class className ("#32770" for dialogs and message
 // boxes) whose caption is exactly title; nullptr when none appears in time.
 HWND WaitForWindow(const char* className, const char* title, DWORD timeoutMs = kTimeoutMs);
+HWND FindVisibleWindow(const char* className, const char* title);
 bool WaitUntilGone(HWND window, DWORD timeoutMs = kTimeoutMs);
 
 std::string WindowText(HWND window);
 std::string ItemText(HWND dialog, int id);
 void SetItemText(HWND dialog, int id, const std::string& text);
 bool IsChecked(HWND dialog, int id);
+void SetChecked(HWND dialog, int id, bool checked);
 
-// Presses a push button as its click would (the dialog gets BN_CLICKED); posted, so a handler
-// that opens a message box does not block the test.
-void Click(HWND dialog, int id);
+// Presses a push button whose handler opens no window, as its click would (the dialog gets
+// BN_CLICKED); returns once the handler has run. Fails the test when the dialog does not answer.
+void Press(HWND dialog, int id);
+// Presses a push button whose handler opens the window titled title, and returns that window
+// (nullptr, with a failure, when it does not appear).
+HWND PressFor(HWND dialog, int id, const char* title, const char* className = "#32770");
+// Returns once the handler that window's thread runs now has returned: for the rest of a handler
+// after a message box the test has answered. (The thread serves a sent message only when it asks
+// for messages again; it proves nothing about messages posted to it.)
+void Settle(HWND window);
+// Posts a button's click and returns at once: for a click whose effect is the end of the
+// program (a hand-over), which the test then waits for.
+void PostClick(HWND dialog, int id);
+
 // Selects the drop-down entry whose text is exactly text and notifies the dialog, as a choice
 // with the mouse would. Returns false when there is no such entry.
 bool PickEntry(HWND dialog, int comboId, const std::string& text);
 // The selected entry's text, or "" when none is selected.
 std::string SelectedEntry(HWND dialog, int comboId);
 std::vector<std::string> ComboEntries(HWND dialog, int comboId);
+
 std::vector<std::string> ListLines(HWND dialog, int listId);
 int ListSelection(HWND dialog, int listId);
+// Selects row index of a list box as a click would and notifies the dialog (LBN_SELCHANGE);
+// returns once the dialog has handled it.
+void SelectRow(HWND dialog, int listId, int index);
+// Selects row index and posts the double-click's notification (LBN_DBLCLK), whose handler may
+// open a window: the test waits for what it expects.
+void DoubleClickRow(HWND dialog, int listId, int index);
+// A right-click on the dialog's own surface at a point of its client area; posted.
+void RightClick(HWND dialog, int x, int y);
+
+// The hints of the tool-tip control that window owns, in the order they were added: the id of
+// each control and its text.
+std::vector<std::pair<int, std::string>> ToolTips(HWND window);
 
 // The control that has the keyboard focus in window's thread.
 HWND FocusedControl(HWND window);
@@ -40,7 +85,8 @@ void PostKey(HWND window, UINT virtualKey);
 // A real keystroke (needed for F1): brings window to the front and types the key.
 void TypeKey(HWND window, WORD virtualKey);
 
-// A message box: its text, and an answer by button id (IDOK, IDYES, IDNO).
+// A message box: its text, and an answer by button id (IDOK, IDYES, IDNO); Answer returns true
+// once the box is gone.
 std::string MessageBoxText(HWND box);
 bool Answer(HWND box, int buttonId);
 
@@ -48,5 +94,18 @@ bool Answer(HWND box, int buttonId);
 std::vector<std::string> FileLines(const std::string& path);
 std::string FileBytes(const std::string& path);
 bool FileExists(const std::string& path);
+void WriteFile(const std::string& path, const std::string& bytes);
+
+// Drive A: of the test prefix is mapped by the test script to a folder that does not exist until
+// a test inserts the disk: the folder is the disk, removing it ejects it.
+class DriveA {
+ public:
+  // False when the script did not map the drive (LUNETAR_DRIVE_A is not set).
+  static bool Available();
+  static void Insert();
+  static void Eject();
+  // A file on the inserted disk, as "A:\name".
+  static std::string File(const std::string& name) { return "A:\\" + name; }
+};
 
 }  // namespace e2e

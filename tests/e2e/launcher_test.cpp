@@ -4,6 +4,7 @@
 
 #include "driver.h"
 #include "resources/launcher_ids.h"
+#include "reader_fixture.h"
 #include "suite.h"
 
 namespace e2e {
@@ -26,12 +27,18 @@ const std::vector<std::string> kSuiteFiles = {
     std::string(kProgramFolder) + "gtips.txt",
 };
 
+// The launcher installed with the reader, whose Tip of the Day is off, and a recording stand-in
+// for the catalog.
 class LauncherTest : public SuiteTest {
  protected:
   void SetUp() override {
     SuiteTest::SetUp();
+    if (HasFatalFailure()) return;
     Install("launch.exe", "launch.exe");
+    Install("guide.exe", "guide.exe");
     Install("recorder.exe", "sarnovo.exe");
+    ReaderFixture::ForgetTipSettings();
+    ReaderFixture::SetTipSetting("StartUp", 1);  // the reader opens without its Tip of the Day
   }
   HWND Open(const char* folder = kProgramFolder) {
     launcher_ = Start("launch.exe", "#32770", "", folder);
@@ -42,8 +49,7 @@ class LauncherTest : public SuiteTest {
   }
   // Presses Uninstall and answers the question.
   void Uninstall(int answer) {
-    Click(launcher_, IDOK);
-    HWND box = WaitForWindow("#32770", "Uninstall");
+    HWND box = PressFor(launcher_, IDOK, "Uninstall");
     ASSERT_TRUE(box);
     EXPECT_EQ(MessageBoxText(box), kQuestion);
     ASSERT_TRUE(Answer(box, answer));
@@ -73,9 +79,8 @@ TEST_F(LauncherTest, OpensWithAnEmptyCaptionAndTheReaderButtonFocused) {
 }
 
 TEST_F(LauncherTest, ReaderAndLauncherHandOverToEachOther) {
-  Install("launch.exe", "launch.exe");
   ASSERT_TRUE(Open());
-  Click(launcher_, IDC_START_READER);
+  PostClick(launcher_, IDC_START_READER);
   HWND reader = WaitForWindow("#32770", " Korvadex");
   ASSERT_TRUE(reader) << "the reader did not replace the launcher";
   EXPECT_TRUE(WaitForExit()) << "the first launcher still runs";
@@ -89,12 +94,12 @@ TEST_F(LauncherTest, ReaderAndLauncherHandOverToEachOther) {
 TEST_F(LauncherTest, StartButtonsHandOverByBareName) {
   Install("recorder.exe", "guide.exe");
   ASSERT_TRUE(Open());
-  Click(launcher_, IDC_START_READER);
+  PostClick(launcher_, IDC_START_READER);
   DWORD exitCode = 99;
   ASSERT_TRUE(WaitForExit(&exitCode));
   EXPECT_EQ(exitCode, 0u);
   ASSERT_TRUE(Open());
-  Click(launcher_, IDC_START_CATALOG);
+  PostClick(launcher_, IDC_START_CATALOG);
   ASSERT_TRUE(WaitForExit());
 
   std::vector<Record> records = WaitForRecords(2);
@@ -119,11 +124,10 @@ TEST_F(LauncherTest, EnterAtOnceStartsTheReader) {
 TEST_F(LauncherTest, MissingReaderLeavesTheLauncherOpen) {
   ASSERT_TRUE(DeleteFileA((std::string(kProgramFolder) + "guide.exe").c_str()));
   ASSERT_TRUE(Open());
-  Click(launcher_, IDC_START_READER);
-  SendMessageA(launcher_, WM_NULL, 0, 0);
+  Press(launcher_, IDC_START_READER);  // the hand-over fails inside the handler
   EXPECT_TRUE(IsWindowVisible(launcher_));
   EXPECT_TRUE(Records().empty());
-  Click(launcher_, IDC_START_CATALOG);  // the catalog still starts
+  PostClick(launcher_, IDC_START_CATALOG);  // the catalog still starts
   ASSERT_TRUE(WaitForExit());
   EXPECT_EQ(WaitForRecords(1).size(), 1u);
 }
@@ -142,7 +146,7 @@ TEST_F(LauncherTest, UninstallAnsweredNoChangesNothing) {
   CreateSuiteFiles();
   ASSERT_TRUE(Open());
   Uninstall(IDNO);
-  SendMessageA(launcher_, WM_NULL, 0, 0);
+  Settle(launcher_);
   EXPECT_TRUE(IsWindowVisible(launcher_));
   for (const std::string& file : kSuiteFiles) EXPECT_TRUE(FileExists(file)) << file;
 }
@@ -182,9 +186,8 @@ TEST_F(LauncherTest, FileInUseStopsTheUninstall) {
 TEST_F(LauncherTest, FromAnotherFolderOnlyAbsolutePathsAreFound) {
   CreateSuiteFiles();
   ASSERT_TRUE(Open(kTestFolder));
-  Click(launcher_, IDC_START_READER);
-  Click(launcher_, IDC_START_CATALOG);
-  SendMessageA(launcher_, WM_NULL, 0, 0);
+  Press(launcher_, IDC_START_READER);
+  Press(launcher_, IDC_START_CATALOG);
   EXPECT_TRUE(IsWindowVisible(launcher_)) << "nothing to start from this folder";
   EXPECT_TRUE(Records().empty());
   Uninstall(IDYES);

@@ -5,7 +5,7 @@
 
 #include "driver.h"
 #include "resources/reader_ids.h"
-#include "suite.h"
+#include "reader_fixture.h"
 
 namespace e2e {
 namespace {
@@ -14,21 +14,13 @@ constexpr const char* kChapterWarning = "Please select any chapter from the drop
 constexpr const char* kKeywordWarning =
     "Please select any command or keyword from the drop down box only.    ";
 
-class ReaderTest : public SuiteTest {
+class ReaderTest : public ReaderFixture {
  protected:
-  void SetUp() override {
-    SuiteTest::SetUp();
-    if (HasFatalFailure()) return;
-  }
   HWND Open() {
     reader_ = StartReader();
     return reader_;
   }
-  // Presses a button whose handler may open a message box, and waits until it is done.
-  void Press(int id) {
-    Click(reader_, id);
-    SendMessageA(reader_, WM_NULL, 0, 0);  // returns once the click has been handled
-  }
+  void Press(int id) { e2e::Press(reader_, id); }
   std::vector<std::string> Text() { return ListLines(reader_, IDC_TEXT_LIST); }
   std::string Heading() {
     std::vector<std::string> lines = Text();
@@ -129,24 +121,23 @@ TEST_F(ReaderTest, RememberedTextsThatBeginNoEntryWarn) {
   EXPECT_EQ(SelectedEntry(reader_, IDC_CHAPTER), "");
   EXPECT_EQ(SelectedEntry(reader_, IDC_KEYWORD), "");
 
-  Click(reader_, IDOK);
-  HWND box = WaitForWindow("#32770", "Korvadex");
+  HWND box = PressFor(reader_, IDOK, "Korvadex");
   ASSERT_TRUE(box);
   EXPECT_EQ(MessageBoxText(box), kChapterWarning);
   ASSERT_TRUE(Answer(box, IDOK));
-  SendMessageA(reader_, WM_NULL, 0, 0);
-  EXPECT_EQ(SelectedEntry(reader_, IDC_CHAPTER), "Preface");
+  // After the warning the chapter drop-down falls back to its first entry.
+  EXPECT_TRUE(Eventually("the chapter \"Preface\" to be selected",
+                         [&] { return SelectedEntry(reader_, IDC_CHAPTER) == "Preface"; }));
   EXPECT_EQ(ItemText(reader_, IDC_SELECTION), "");
   EXPECT_TRUE(Text().empty()) << "no chapter is shown after the warning";
 
-  Click(reader_, IDC_COMMAND);
-  box = WaitForWindow("#32770", "Korvadex");
+  box = PressFor(reader_, IDC_COMMAND, "Korvadex");
   ASSERT_TRUE(box);
   EXPECT_EQ(MessageBoxText(box), kKeywordWarning);
   ASSERT_TRUE(Answer(box, IDOK));
-  SendMessageA(reader_, WM_NULL, 0, 0);
+  // The keyword drop-down falls back to "intro", whose chapter is then shown.
+  EXPECT_TRUE(Eventually("the Preface to be shown", [&] { return Heading() == "Preface"; }));
   EXPECT_EQ(SelectedEntry(reader_, IDC_KEYWORD), "intro");
-  EXPECT_EQ(Heading(), "Preface");
 }
 
 TEST_F(ReaderTest, RememberedPrefixSelectsTheFirstEntryItBegins) {
@@ -160,10 +151,7 @@ TEST_F(ReaderTest, EnterShowsTheChapterAndKeepsTheWindow) {
   ASSERT_TRUE(Open());
   ASSERT_TRUE(PickEntry(reader_, IDC_CHAPTER, "Permissions"));
   PostKey(reader_, VK_RETURN);
-  SendMessageA(reader_, WM_NULL, 0, 0);
-  Sleep(200);
-  SendMessageA(reader_, WM_NULL, 0, 0);
-  EXPECT_EQ(Heading(), "Permissions");
+  EXPECT_TRUE(Eventually("the chapter Permissions", [&] { return Heading() == "Permissions"; }));
   EXPECT_TRUE(IsWindowVisible(reader_));
 }
 
@@ -200,24 +188,23 @@ TEST_F(ReaderTest, WithoutTheLauncherClosingJustEnds) {
 TEST_F(ReaderTest, MaximisingKeepsAFixedPlaceAndSize) {
   ASSERT_TRUE(Open());
   ShowWindow(reader_, SW_MAXIMIZE);
-  SendMessageA(reader_, WM_NULL, 0, 0);
-  RECT r;
-  GetWindowRect(reader_, &r);
-  EXPECT_EQ(r.left, 100);
-  EXPECT_EQ(r.top, 100);
-  EXPECT_EQ(r.right - r.left, 483);
-  EXPECT_EQ(r.bottom - r.top, 408);
+  RECT r = {};
+  EXPECT_TRUE(Eventually("the window at 100,100 sized 483 x 408", [&] {
+    GetWindowRect(reader_, &r);
+    return r.left == 100 && r.top == 100 && r.right - r.left == 483 && r.bottom - r.top == 408;
+  })) << r.left << "," << r.top << " " << r.right - r.left << " x " << r.bottom - r.top;
 }
 
 TEST_F(ReaderTest, HelpButtonAndF1ShowTheHelpBox) {
   ASSERT_TRUE(Open());
   for (int way = 0; way < 2; ++way) {
+    HWND box = nullptr;
     if (way == 0) {
-      Click(reader_, IDC_HELP_BUTTON);
+      box = PressFor(reader_, IDC_HELP_BUTTON, "HELP");
     } else {
       TypeKey(reader_, VK_F1);
+      box = WaitForWindow("#32770", "HELP");
     }
-    HWND box = WaitForWindow("#32770", "HELP");
     ASSERT_TRUE(box) << (way == 0 ? "Help button" : "F1");
     const std::string text = MessageBoxText(box);
     EXPECT_EQ(text.rfind("Korvadex is an electronic book", 0), 0u) << text;
@@ -236,8 +223,7 @@ TEST_F(ReaderTest, SystemMenuEntryOpensTheAboutBox) {
   EXPECT_FALSE(IsWindowEnabled(reader_)) << "the About box is modal to the reader";
   PostMessageA(about, WM_CLOSE, 0, 0);
   ASSERT_TRUE(WaitUntilGone(about));
-  SendMessageA(reader_, WM_NULL, 0, 0);
-  EXPECT_TRUE(IsWindowEnabled(reader_));
+  EXPECT_TRUE(Eventually("the reader to be enabled again", [&] { return IsWindowEnabled(reader_); }));
   EXPECT_EQ(ItemText(reader_, IDC_SELECTION), "Choose Chapter or Command");
 }
 
@@ -254,12 +240,17 @@ TEST_F(ReaderTest, UpdatesOpensTheProductPageInTheBrowser) {
 
 TEST_F(ReaderTest, EveryControlHasItsToolTip) {
   ASSERT_TRUE(Open());
-  HWND tips = nullptr;
-  while ((tips = FindWindowExA(nullptr, tips, "tooltips_class32", nullptr))) {
-    if (GetWindow(tips, GW_OWNER) == reader_) break;
-  }
-  ASSERT_TRUE(tips);
-  EXPECT_EQ(SendMessageA(tips, TTM_GETTOOLCOUNT, 0, 0), 8);
+  const std::vector<std::pair<int, std::string>> expected = {
+      {IDC_ADD, "add commands or tips"},
+      {IDC_HELP_BUTTON, "help wizard"},
+      {IDOK, "go to the selected chapter"},
+      {IDC_COMMAND, "go to the selected command or keyword"},
+      {IDC_UPDATES, "check for updates"},
+      {IDC_CHAPTER, "select chapter"},
+      {IDC_KEYWORD, "select command or keyword"},
+      {IDC_SELECTION, "current selection"},
+  };
+  EXPECT_EQ(ToolTips(reader_), expected);
 }
 
 }  // namespace

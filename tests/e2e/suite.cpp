@@ -1,9 +1,6 @@
 #include "suite.h"
 
-#include <shlobj.h>
-
-#include <fstream>
-#include <sstream>
+#include <tlhelp32.h>
 
 #include "driver.h"
 
@@ -11,19 +8,25 @@ namespace e2e {
 namespace {
 
 const std::string kRecordLog = std::string(kTestFolder) + "record.log";
+const char* const kTestFolders[] = {kProgramFolder, kCatalogFolder, kTestFolder};
 
-void EmptyFolder(const std::string& folder) {
+// Removes every file of folder; a file that stays (in use, say) fails the test by name.
+bool EmptyFolder(const std::string& folder) {
+  bool emptied = true;
   WIN32_FIND_DATAA found;
   HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return;
+  if (search == INVALID_HANDLE_VALUE) return true;
   do {
-    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
-      const std::string path = folder + found.cFileName;
-      SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-      DeleteFileA(path.c_str());
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+    const std::string path = folder + found.cFileName;
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    if (!DeleteFileA(path.c_str())) {
+      ADD_FAILURE() << "cannot remove " << path << " (error " << GetLastError() << ")";
+      emptied = false;
     }
   } while (FindNextFileA(search, &found));
   FindClose(search);
+  return emptied;
 }
 
 void SetDefaultValue(const std::string& key, const std::string& value) {
@@ -46,6 +49,48 @@ std::vector<std::string> SplitTabs(const std::string& line) {
   return parts;
 }
 
+bool StartsWithNoCase(const std::string& text, const std::string& prefix) {
+  return text.size() >= prefix.size() &&
+         CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, text.c_str(),
+                        static_cast<int>(prefix.size()), prefix.c_str(),
+                        static_cast<int>(prefix.size())) == CSTR_EQUAL;
+}
+
+// Ends the processes whose program lies in one of the test's folders; returns how many there
+// were. A hand-over may start a new one while an old one ends, so callers look again.
+int EndProcessesInTestFolders() {
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) {
+    ADD_FAILURE() << "no process snapshot (error " << GetLastError() << ")";
+    return 0;
+  }
+  int ended = 0;
+  PROCESSENTRY32 entry = {};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
+    if (entry.th32ProcessID == GetCurrentProcessId()) continue;
+    HANDLE process = OpenProcess(
+        PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_TERMINATE | SYNCHRONIZE, FALSE,
+        entry.th32ProcessID);
+    if (!process) continue;
+    char image[MAX_PATH] = "";
+    DWORD size = MAX_PATH;
+    if (QueryFullProcessImageNameA(process, 0, image, &size)) {
+      for (const char* folder : kTestFolders) {
+        if (!StartsWithNoCase(image, folder)) continue;
+        ++ended;
+        TerminateProcess(process, 99);
+        EXPECT_EQ(WaitForSingleObject(process, kTimeoutMs), WAIT_OBJECT_0)
+            << image << " did not end";
+        break;
+      }
+    }
+    CloseHandle(process);
+  }
+  CloseHandle(snapshot);
+  return ended;
+}
+
 }  // namespace
 
 std::string BuildFolder() {
@@ -55,100 +100,51 @@ std::string BuildFolder() {
   return folder.substr(0, folder.find_last_of('\\') + 1);
 }
 
-void WriteFile(const std::string& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
-
 void SuiteTest::SetUp() {
   CreateDirectoryA("C:\\Program Files", nullptr);
-  CreateDirectoryA(kProgramFolder, nullptr);
-  CreateDirectoryA(kCatalogFolder, nullptr);
-  CreateDirectoryA(kTestFolder, nullptr);
-  EmptyFolder(kProgramFolder);
-  EmptyFolder(kCatalogFolder);
-  EmptyFolder(kTestFolder);
+  for (const char* folder : kTestFolders) {
+    CreateDirectoryA(folder, nullptr);
+    ASSERT_TRUE(EmptyFolder(folder)) << "a program of an earlier test still holds " << folder;
+  }
+  DriveA::Eject();
   const std::string build = BuildFolder();
-  const std::string folder = kProgramFolder;
-  Install("guide.exe", "guide.exe");
-  Install("recorder.exe", "launch.exe");
   for (const char* program : {"browser.exe", "editor.exe"}) {
     ASSERT_TRUE(CopyFileA((build + "recorder.exe").c_str(),
                           (std::string(kTestFolder) + program).c_str(), FALSE));
   }
-  WriteFile(folder + "Readme.html", "<!DOCTYPE html><title>Readme</title>\r\n");
-  WriteFile(folder + "Readme.txt", "Readme\r\n");
+  WriteFile(std::string(kProgramFolder) + "Readme.html", "<!DOCTYPE html><title>Readme</title>\r\n");
+  WriteFile(std::string(kProgramFolder) + "Readme.txt", "Readme\r\n");
   SetDefaultValue(".html", "LunetarTest.html");
   SetDefaultValue("LunetarTest.html\\shell\\open\\command",
                   "\"" + std::string(kTestFolder) + "browser.exe\" \"%1\"");
   SetDefaultValue(".txt", "LunetarTest.txt");
   SetDefaultValue("LunetarTest.txt\\shell\\open\\command",
                   "\"" + std::string(kTestFolder) + "editor.exe\" \"%1\"");
-  DeleteFileA(PositionFile().c_str());
-  DeleteFileA((folder + "user.ini").c_str());
-  ForgetTipSettings();
-  SetTipSetting("StartUp", 1);
 }
 
-namespace {
-constexpr const char* kTipKey = "Software\\Lunetar\\guide\\Tip";
+void SuiteTest::TearDown() {
+  EndPrograms();
+  for (const char* folder : kTestFolders) EXPECT_TRUE(EmptyFolder(folder));
+  DriveA::Eject();
 }
 
-void SuiteTest::ForgetTipSettings() { RegDeleteTreeA(HKEY_CURRENT_USER, kTipKey); }
-
-void SuiteTest::SetTipSetting(const char* entry, DWORD value) {
-  RegSetKeyValueA(HKEY_CURRENT_USER, kTipKey, entry, REG_DWORD, &value, sizeof value);
-}
-
-long SuiteTest::TipSetting(const char* entry) {
-  DWORD value = 0, size = sizeof value;
-  if (RegGetValueA(HKEY_CURRENT_USER, kTipKey, entry, RRF_RT_REG_DWORD, nullptr, &value, &size) !=
-      ERROR_SUCCESS) {
-    return -1;
+void SuiteTest::EndPrograms() {
+  for (int pass = 0; EndProcessesInTestFolders() > 0; ++pass) {
+    if (pass == 10) {
+      ADD_FAILURE() << "programs of the test's folders keep starting";
+      break;
+    }
   }
-  return static_cast<long>(value);
-}
-
-std::string SuiteTest::TipTimeStamp() {
-  char value[64] = "";
-  DWORD size = sizeof value;
-  RegGetValueA(HKEY_CURRENT_USER, kTipKey, "TimeStamp", RRF_RT_REG_SZ, nullptr, value, &size);
-  return value;
+  for (PROCESS_INFORMATION& process : processes_) {
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+  }
+  processes_.clear();
 }
 
 void SuiteTest::Install(const std::string& built, const std::string& as) {
   ASSERT_TRUE(CopyFileA((BuildFolder() + built).c_str(), (kProgramFolder + as).c_str(), FALSE))
       << built;
-}
-
-namespace {
-// Dialogs of other processes: the suite's programs, also those that a hand-over started.
-BOOL CALLBACK EndOtherDialogs(HWND window, LPARAM) {
-  char className[16] = "";
-  GetClassNameA(window, className, sizeof className);
-  DWORD process = 0;
-  GetWindowThreadProcessId(window, &process);
-  if (lstrcmpA(className, "#32770") == 0 && process != GetCurrentProcessId()) {
-    if (HANDLE handle = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, process)) {
-      TerminateProcess(handle, 99);
-      WaitForSingleObject(handle, kTimeoutMs);
-      CloseHandle(handle);
-    }
-  }
-  return TRUE;
-}
-}  // namespace
-
-void SuiteTest::TearDown() {
-  EnumWindows(EndOtherDialogs, 0);
-  if (process_.hProcess) {
-    if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
-      TerminateProcess(process_.hProcess, 99);
-      WaitForSingleObject(process_.hProcess, kTimeoutMs);
-    }
-    CloseHandle(process_.hProcess);
-    CloseHandle(process_.hThread);
-    process_ = {};
-  }
 }
 
 HWND SuiteTest::Start(const std::string& program, const char* className, const char* title,
@@ -157,26 +153,33 @@ HWND SuiteTest::Start(const std::string& program, const char* className, const c
   startup.cb = sizeof startup;
   std::string commandLine = arguments.empty() ? program : program + " " + arguments;
   const std::string path = std::string(kProgramFolder) + program;
+  PROCESS_INFORMATION process = {};
   if (!CreateProcessA(path.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder,
-                      &startup, &process_)) {
+                      &startup, &process)) {
     ADD_FAILURE() << "cannot start " << path;
     return nullptr;
   }
+  processes_.push_back(process);
   HWND window = WaitForWindow(className, title);
   EXPECT_TRUE(window) << "no window \"" << title << "\" from " << program;
   return window;
 }
 
 bool SuiteTest::WaitForExit(DWORD* exitCode) {
-  if (WaitForSingleObject(process_.hProcess, kTimeoutMs) != WAIT_OBJECT_0) return false;
-  if (exitCode) GetExitCodeProcess(process_.hProcess, exitCode);
+  if (processes_.empty()) return false;
+  HANDLE process = processes_.back().hProcess;
+  if (WaitForSingleObject(process, kTimeoutMs) != WAIT_OBJECT_0) return false;
+  if (exitCode) GetExitCodeProcess(process, exitCode);
   return true;
 }
 
 std::vector<Record> SuiteTest::Records() const {
   std::vector<Record> records;
-  for (const std::string& line : FileLines(kRecordLog)) {
-    std::vector<std::string> parts = SplitTabs(line);
+  // Only whole lines: a stand-in may be writing its line at this very moment.
+  const std::string log = FileBytes(kRecordLog);
+  for (std::size_t start = 0, end; (end = log.find('\n', start)) != std::string::npos;
+       start = end + 1) {
+    std::vector<std::string> parts = SplitTabs(log.substr(start, end - start));
     if (parts.size() < 2) continue;
     records.push_back({parts[0], parts[1], {parts.begin() + 2, parts.end()}});
   }
@@ -184,28 +187,9 @@ std::vector<Record> SuiteTest::Records() const {
 }
 
 std::vector<Record> SuiteTest::WaitForRecords(std::size_t count) const {
-  const DWORD start = GetTickCount();
-  std::vector<Record> records = Records();
-  while (records.size() < count && GetTickCount() - start < kTimeoutMs) {
-    Sleep(20);
-    records = Records();
-  }
+  std::vector<Record> records;
+  WaitUntil([&] { return (records = Records()).size() >= count; });
   return records;
-}
-
-std::string SuiteTest::PositionFile() {
-  char appData[MAX_PATH] = "";
-  SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData);
-  return std::string(appData) + "\\Lunetar\\Korvadex\\position.txt";
-}
-
-void SuiteTest::WritePositionFile(const std::string& bytes) {
-  char appData[MAX_PATH] = "";
-  SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData);
-  const std::string parent = std::string(appData) + "\\Lunetar";
-  CreateDirectoryA(parent.c_str(), nullptr);
-  CreateDirectoryA((parent + "\\Korvadex").c_str(), nullptr);
-  WriteFile(PositionFile(), bytes);
 }
 
 }  // namespace e2e

@@ -1,4 +1,5 @@
-// A clean installation of the suite for each test, started and watched from the test process.
+// The program-neutral part of every end-to-end test: a clean installation of the suite's folders,
+// the recording stand-ins, the programs a test starts, and a clean end.
 #pragma once
 
 #include <windows.h>
@@ -22,12 +23,15 @@ struct Record {
 
 class SuiteTest : public ::testing::Test {
  protected:
-  // Empties the program folder and installs the reader, the launcher's stand-in, Readme.html
-  // and Readme.txt; points web pages and text files at the recording browser and editor; forgets the reader's position and
-  // its tip settings, with the tip turned off at start-up.
+  // Empties the program, catalog and test folders and installs Readme.html and Readme.txt; points
+  // web pages and text files at the recording browser and editor; ejects the disk from drive A:.
   void SetUp() override;
-  // Ends whatever the test started and left running, hand-overs included.
+  // Ends every program the test left running and checks that the folders could be emptied.
   void TearDown() override;
+
+  // Ends every program whose file lies in one of the test's folders (whoever started it: a
+  // hand-over's program too) and waits until each has ended; closes every handle of Start.
+  void EndPrograms();
 
   // Copies a program built with the tests into the program folder under the name as.
   static void Install(const std::string& built, const std::string& as);
@@ -35,30 +39,18 @@ class SuiteTest : public ::testing::Test {
   // Starts a program of the program folder, in folder, and waits for its window.
   HWND Start(const std::string& program, const char* className, const char* title,
              const char* folder = kProgramFolder, const std::string& arguments = "");
-  HWND StartReader() { return Start("guide.exe", "#32770", " Korvadex"); }
-  // Waits for the started program to end; false when it is still running after the timeout.
+  // Waits for the program started last to end; false when it still runs after the timeout.
   bool WaitForExit(DWORD* exitCode = nullptr);
 
   std::vector<Record> Records() const;
   // Waits until the log holds at least count records.
   std::vector<Record> WaitForRecords(std::size_t count) const;
 
-  // The reader's Tip of the Day settings. Each test starts with the tip turned off at start-up.
-  static void ForgetTipSettings();
-  static void SetTipSetting(const char* entry, DWORD value);
-  // -1 when the entry is missing.
-  static long TipSetting(const char* entry);
-  static std::string TipTimeStamp();
-
-  static std::string PositionFile();
-  static void WritePositionFile(const std::string& bytes);
-
  private:
-  PROCESS_INFORMATION process_ = {};
+  std::vector<PROCESS_INFORMATION> processes_;
 };
 
 // The folder that holds the programs built with the tests.
 std::string BuildFolder();
-void WriteFile(const std::string& path, const std::string& bytes);
 
 }  // namespace e2e

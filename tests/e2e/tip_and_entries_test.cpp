@@ -4,7 +4,7 @@
 
 #include "driver.h"
 #include "resources/reader_ids.h"
-#include "suite.h"
+#include "reader_fixture.h"
 
 namespace e2e {
 namespace {
@@ -14,10 +14,11 @@ constexpr const char* kAddCaption = "   Add Command or Tip";
 // Offsets just after each tip's line.
 constexpr long kAfterFirstTip = 33, kAfterSecondTip = 58;
 
-class TipTest : public SuiteTest {
+class TipTest : public ReaderFixture {
  protected:
   void SetUp() override {
-    SuiteTest::SetUp();
+    ReaderFixture::SetUp();
+    if (HasFatalFailure()) return;
     WriteFile(std::string(kProgramFolder) + "gtips.txt",
               "; tips for the tests\r\nfirst tip\r\n\r\n indented\r\nsecond tip\r\nthird tip\r\n");
   }
@@ -57,20 +58,20 @@ TEST_F(TipTest, TurnedOffTheTipStillAdvancesAtEveryStart) {
 TEST_F(TipTest, UncheckedBoxCountsOnlyWithLaunch) {
   ForgetTipSettings();
   ASSERT_TRUE(OpenTip());
-  SendMessageA(GetDlgItem(tip_, IDC_SHOW_AT_STARTUP), BM_SETCHECK, BST_UNCHECKED, 0);
+  SetChecked(tip_, IDC_SHOW_AT_STARTUP, false);
   PostKey(tip_, VK_ESCAPE);
   ASSERT_TRUE(WaitUntilGone(tip_));
   ASSERT_TRUE(WaitForWindow("#32770", " Korvadex"));
   EXPECT_EQ(TipSetting("StartUp"), -1) << "Escape writes nothing";
-  TearDown();
+  EndPrograms();
 
   ASSERT_TRUE(OpenTip());
   EXPECT_EQ(ItemText(tip_, IDC_TIP_TEXT), "second tip");
-  SendMessageA(GetDlgItem(tip_, IDC_SHOW_AT_STARTUP), BM_SETCHECK, BST_UNCHECKED, 0);
-  Click(tip_, IDC_NEXT_TIP);
-  SendMessageA(tip_, WM_NULL, 0, 0);
+  SetChecked(tip_, IDC_SHOW_AT_STARTUP, false);
+  Press(tip_, IDC_NEXT_TIP);
+  EXPECT_EQ(ItemText(tip_, IDC_TIP_TEXT), "third tip");
   EXPECT_FALSE(IsChecked(tip_, IDC_SHOW_AT_STARTUP)) << "Next Tip keeps the box as it is";
-  Click(tip_, IDOK);
+  PostClick(tip_, IDOK);
   ASSERT_TRUE(WaitUntilGone(tip_));
   EXPECT_EQ(TipSetting("StartUp"), 1);
 }
@@ -79,8 +80,7 @@ TEST_F(TipTest, NextTipWrapsAfterTheLastTip) {
   ForgetTipSettings();
   ASSERT_TRUE(OpenTip());
   for (const char* expected : {"second tip", "third tip", "first tip"}) {
-    Click(tip_, IDC_NEXT_TIP);
-    SendMessageA(tip_, WM_NULL, 0, 0);
+    Press(tip_, IDC_NEXT_TIP);
     EXPECT_EQ(ItemText(tip_, IDC_TIP_TEXT), expected);
   }
 }
@@ -102,14 +102,14 @@ TEST_F(TipTest, WithoutTipsNextTipIsDisabled) {
   ASSERT_TRUE(OpenTip());
   EXPECT_EQ(ItemText(tip_, IDC_TIP_TEXT), "The tips file holds no tips.");
   EXPECT_FALSE(IsWindowEnabled(GetDlgItem(tip_, IDC_NEXT_TIP)));
-  TearDown();
+  EndPrograms();
 
   ForgetTipSettings();
   DeleteFileA(tips.c_str());
   ASSERT_TRUE(OpenTip());
   EXPECT_EQ(ItemText(tip_, IDC_TIP_TEXT), "Tips file does not exist in the prescribed directory");
   EXPECT_FALSE(IsWindowEnabled(GetDlgItem(tip_, IDC_NEXT_TIP)));
-  Click(tip_, IDOK);
+  PostClick(tip_, IDOK);
   ASSERT_TRUE(WaitUntilGone(tip_));
   EXPECT_EQ(TipSetting("StartUp"), 0) << "Launch writes the choice even without tips";
   EXPECT_EQ(TipSetting("FilePos"), -1);
@@ -121,7 +121,7 @@ TEST_F(TipTest, EmbeddedOrAutomatedStartSkipsTheTip) {
     HWND reader = Start("guide.exe", "#32770", " Korvadex", kProgramFolder, switchText);
     ASSERT_TRUE(reader) << switchText;
     EXPECT_EQ(TipSetting("FilePos"), -1) << "the tip was not even read";
-    TearDown();
+    EndPrograms();
   }
   // "execv", as the launcher passes it, changes nothing.
   EXPECT_TRUE(Start("guide.exe", "#32770", kTipCaption, kProgramFolder, "execv"));
@@ -138,31 +138,32 @@ TEST_F(TipTest, ApplicationCommandShowsTheTipOnDemand) {
   EXPECT_TRUE(WaitUntilGone(tip));
 }
 
-class EntriesTest : public SuiteTest {
+class EntriesTest : public ReaderFixture {
  protected:
   void SetUp() override {
-    SuiteTest::SetUp();
+    ReaderFixture::SetUp();
+    if (HasFatalFailure()) return;
     reader_ = StartReader();
     ASSERT_TRUE(reader_);
   }
-  HWND OpenAdd() {
-    Click(reader_, IDC_ADD);
-    return WaitForWindow("#32770", kAddCaption);
-  }
-  // Adds text through the dialog; true when the dialog accepted it and closed.
+  HWND OpenAdd() { return PressFor(reader_, IDC_ADD, kAddCaption); }
+  // Adds text through the dialog, which accepts it and closes; then the reader shows the user's
+  // chapter with the entry as its last but one line.
   void Add(const std::string& text) {
     HWND add = OpenAdd();
     ASSERT_TRUE(add);
     SetItemText(add, IDC_ENTRY, text);
-    Click(add, IDOK);
+    PostClick(add, IDOK);
     ASSERT_TRUE(WaitUntilGone(add));
-    SendMessageA(reader_, WM_NULL, 0, 0);
+    ASSERT_TRUE(Eventually("the entry in the reader's text", [&] {
+      const std::vector<std::string> lines = ListLines(reader_, IDC_TEXT_LIST);
+      return lines.size() >= 2 && lines[lines.size() - 2] == text.substr(0, 98);
+    }));
   }
   // Presses Add in the dialog and returns the message it shows, closing it.
   std::string Refusal(HWND add, const std::string& text) {
     SetItemText(add, IDC_ENTRY, text);
-    Click(add, IDOK);
-    HWND box = WaitForWindow("#32770", "Korvadex");
+    HWND box = PressFor(add, IDOK, "Korvadex");
     if (!box) return "no message";
     EXPECT_TRUE(IsWindowEnabled(add)) << "the dialog stays usable behind the message";
     std::string message = MessageBoxText(box);
@@ -199,7 +200,7 @@ TEST_F(EntriesTest, EntriesMustFitALine) {
   EXPECT_EQ(SendMessageA(GetDlgItem(add, IDC_ENTRY), EM_GETLIMITTEXT, 0, 0), 100);
   EXPECT_EQ(Refusal(add, ""), "Please enter your own command or tip first.    ");
   EXPECT_EQ(Refusal(add, std::string(95, 'x')), "The command or tip is too long.    ");
-  Click(add, IDCANCEL);
+  PostClick(add, IDCANCEL);
   ASSERT_TRUE(WaitUntilGone(add));
   EXPECT_EQ(UserFile(), "") << "nothing stored";
 
@@ -213,7 +214,7 @@ TEST_F(EntriesTest, CancelAtOnceShowsTheChapterAndItsLabels) {
   EXPECT_FALSE(IsWindowEnabled(reader_)) << "the reader waits for the dialog";
   PostKey(add, VK_ESCAPE);
   ASSERT_TRUE(WaitUntilGone(add));
-  SendMessageA(reader_, WM_NULL, 0, 0);
+  EXPECT_TRUE(Eventually("the user's chapter", [&] { return ListLines(reader_, IDC_TEXT_LIST).size() == 2; }));
   EXPECT_EQ(ListLines(reader_, IDC_TEXT_LIST),
             (std::vector<std::string>{"User Defined Commands and Tips", ""}));
   EXPECT_EQ(ItemText(reader_, IDC_SELECTION), "User Defined Command or Chapter");
