@@ -1,16 +1,30 @@
-# Shared by scripts/run, scripts/test and scripts/bench: packages, builds, the project's Wine
-# prefix, the display and the persistent wineserver. Source it; it stops what it started on exit.
+# Shared by scripts/run, scripts/test and scripts/bench: packages, builds, the Wine prefixes, the
+# display and the persistent wineserver. Source it, then call `setup_tools` before anything that
+# needs a tool from the packages. On exit it stops what it started, and only that.
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 BUILD="$ROOT/build"
 
 PACKAGES=(cmake make g++ libgtest-dev googletest g++-mingw-w64-x86-64-posix
-          binutils-mingw-w64-x86-64 wine wine64 fonts-wine xvfb x11-utils imagemagick)
+          binutils-mingw-w64-x86-64 wine wine64 fonts-wine xvfb x11-utils imagemagick util-linux)
 
 say() { printf '== %s\n' "$*"; }
 
+# Stops the script with a message that names the step that failed.
+die() {
+  printf '== FAILED: %s\n' "$*" >&2
+  exit 1
+}
+
+# step "what it does" command...: runs one set-up step and stops the script when it fails.
+step() {
+  local what=$1
+  shift
+  "$@" || die "$what"
+}
+
 install_packages() {
-  local missing=()
+  local missing=() p
   for p in "${PACKAGES[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
   done
@@ -24,8 +38,27 @@ install_packages() {
   apt-get update -qq && apt-get install -y -qq "${missing[@]}" >/dev/null
 }
 
+# Looks every tool up after the packages are in place: a tool looked up before its package was
+# installed would be missing for the whole first run.
+resolve_tools() {
+  local tool
+  for tool in cmake ctest Xvfb xdpyinfo import flock; do
+    command -v "$tool" >/dev/null || { echo "$tool is not installed" >&2; return 1; }
+  done
+  WINE=$(command -v wine64 || command -v wine) || { echo "wine is not installed" >&2; return 1; }
+  WINESERVER=$(command -v wineserver || echo /usr/lib/wine/wineserver64)
+  [ -x "$WINESERVER" ] || { echo "wineserver is not installed" >&2; return 1; }
+}
+
+setup_tools() {
+  step "installing the Debian packages" install_packages
+  step "finding the installed tools" resolve_tools
+  mkdir -p "$BUILD"
+}
+
 build_native() {  # build_native DIR [cmake args...]
-  local dir=$1; shift
+  local dir=$1
+  shift
   cmake -S "$ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=Debug "$@" >/dev/null &&
     cmake --build "$dir" -j"$(nproc)"
 }
@@ -36,68 +69,155 @@ build_windows() {
     cmake --build "$BUILD/win" -j"$(nproc)"
 }
 
-# ---- Wine ----
+# build_logged NAME command...: runs a build with its output in build/build-NAME.log, shown when
+# it fails.
+build_logged() {
+  local name=$1 log="$BUILD/build-$1.log"
+  shift
+  say "building the $name tree"
+  "$@" >"$log" 2>&1 || { tail -40 "$log" >&2; die "building the $name tree (log: $log)"; }
+}
 
-export WINEPREFIX="$BUILD/wineprefix"
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-WINE=$(command -v wine64 || command -v wine || true)
+# ---- processes this script started ----
 
 STARTED_PIDS=()
-OWN_WINESERVER=0
+OWN_PREFIX=
 stop_started() {
-  local pid
-  # Ends the programs and services of our prefix with the server we started for it.
-  [ "$OWN_WINESERVER" -eq 1 ] && wineserver -k 2>/dev/null
-  for pid in "${STARTED_PIDS[@]}"; do kill "$pid" 2>/dev/null; done
-  for pid in "${STARTED_PIDS[@]}"; do wait "$pid" 2>/dev/null; done
+  local i pid
+  # The programs of our prefix (Wine's services among them) end only with a kill through their
+  # server: a server ended by its pid leaves them behind. The prefix is ours alone while we hold
+  # its lock, so this ends nothing of another run's.
+  if [ -n "$OWN_PREFIX" ]; then
+    WINEPREFIX=$OWN_PREFIX "$WINESERVER" -k 2>/dev/null || true
+  fi
+  # Last started, first stopped: the wineserver and the prefix's lock go before the display.
+  for ((i = ${#STARTED_PIDS[@]} - 1; i >= 0; i--)); do
+    pid=${STARTED_PIDS[i]}
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+  done
   STARTED_PIDS=()
+  OWN_PREFIX=
 }
-trap stop_started EXIT
+on_exit() {
+  local rc=$?
+  stop_started
+  exit "$rc"
+}
+trap on_exit EXIT
 
-# An Xvfb display of our own unless one is given.
+# An Xvfb display of our own unless one is given. Another run may take the same free number at
+# the same moment; the loser's Xvfb ends at once, and we go on with the next number.
 start_display() {
   [ -n "${DISPLAY:-}" ] && return 0
-  local n
-  for n in $(seq 90 120); do
+  local n pid
+  for n in $(seq 90 140); do
     [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
     Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-    STARTED_PIDS+=($!)
-    export DISPLAY=":$n"
-    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
-    echo "Xvfb did not start on :$n" >&2
-    return 1
+    pid=$!
+    for _ in $(seq 100); do
+      if DISPLAY=":$n" xdpyinfo >/dev/null 2>&1; then
+        STARTED_PIDS+=("$pid")
+        export DISPLAY=":$n"
+        return 0
+      fi
+      kill -0 "$pid" 2>/dev/null || break
+      sleep 0.1
+    done
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
   done
-  echo "no free X display number" >&2
+  echo "no X display could be started (tried :90 to :140)" >&2
   return 1
 }
 
-# The project's own prefix, made once: no window manager to wait for, no crash dialog.
-prepare_prefix() {
-  if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    say "creating the Wine prefix $WINEPREFIX"
-    mkdir -p "$WINEPREFIX"
-    "$WINE" wineboot --init >/dev/null 2>&1
-    wineserver -w
-    "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
-    "$WINE" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
-    # Debian's Wine does not find its own fonts by itself; without Marlett the title-bar
-    # buttons show letters instead of their symbols.
-    cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null
-    wineserver -w
-  fi
+# ---- Wine ----
+
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+
+# use_prefix DIR: every Wine command of this script runs in DIR. One run at a time uses a prefix:
+# a second run waits here until the first has ended. The lock is held by a process of its own,
+# which ends with this script: a lock taken in this shell would pass on to every program it
+# starts, Wine's long-lived services included, and outlive the run.
+use_prefix() {
+  export WINEPREFIX=$1
+  mkdir -p "$(dirname "$WINEPREFIX")"
+  local lock="$WINEPREFIX.lock" held="$WINEPREFIX.lock.$$"
+  rm -f "$held"
+  flock -n "$lock" true || say "waiting for another run that uses $WINEPREFIX"
+  flock -o "$lock" sh -c ": >'$held'; exec tail --pid=$$ -f /dev/null" &
+  STARTED_PIDS+=("$!")
+  while [ ! -e "$held" ]; do
+    kill -0 "$!" 2>/dev/null || { echo "the lock $lock could not be taken" >&2; return 1; }
+    sleep 0.1
+  done
+  rm -f "$held"
+  OWN_PREFIX=$WINEPREFIX
+  # We hold the prefix now, so a server still running in it was left by a run that died.
+  "$WINESERVER" -k 2>/dev/null || true
 }
 
-# A persistent wineserver, so that each program starts in a fraction of a second.
+# The prefix is made once: no window manager to wait for, no crash dialog, Wine's own fonts. It
+# counts as made only when the stamp written after its last step exists; a prefix that a failed
+# or stopped run left half made is made anew.
+prepare_prefix() {
+  local stamp="$WINEPREFIX/.lunetar-prefix-ready"
+  [ -f "$stamp" ] && return 0
+  say "creating the Wine prefix $WINEPREFIX"
+  rm -rf "$WINEPREFIX"
+  mkdir -p "$WINEPREFIX"
+  "$WINE" wineboot --init >/dev/null 2>&1 || { echo "wineboot failed" >&2; return 1; }
+  "$WINESERVER" -w
+  [ -f "$WINEPREFIX/system.reg" ] || { echo "wineboot made no registry" >&2; return 1; }
+  "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1 &&
+    "$WINE" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
+      >/dev/null 2>&1 || { echo "the prefix's settings could not be written" >&2; return 1; }
+  # Debian's Wine does not find its own fonts by itself; without Marlett the title-bar buttons
+  # show letters instead of their symbols.
+  cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" ||
+    { echo "Wine's fonts could not be copied" >&2; return 1; }
+  "$WINESERVER" -w
+  touch "$stamp"
+}
+
+# Drive A: of the prefix is the folder $LUNETAR_DRIVE_A: the tests insert the disk by creating the
+# folder and eject it by removing it, so it starts out ejected.
+map_drive_a() {
+  export LUNETAR_DRIVE_A=$1
+  rm -rf "$LUNETAR_DRIVE_A" && ln -sfn "$LUNETAR_DRIVE_A" "$WINEPREFIX/dosdevices/a:"
+}
+
+# A persistent wineserver of our own, so that each program starts in a fraction of a second.
+# Stopping it by its pid ends every program of the prefix with it, and nothing outside it.
 start_wineserver() {
-  wineserver -k 2>/dev/null || true
-  wineserver -f -p >/dev/null 2>&1 &
-  STARTED_PIDS+=($!)
-  OWN_WINESERVER=1
-  sleep 0.3
+  local ids
+  ids=$(stat -c '%d %i' "$WINEPREFIX" | { read -r dev ino; printf 'server-%x-%x' "$dev" "$ino"; })
+  # A Wine command of ours may have left its short-lived server, which ends a few seconds after
+  # its last program.
+  "$WINESERVER" -w
+  "$WINESERVER" -f -p >/dev/null 2>&1 &
+  local pid=$!
+  STARTED_PIDS+=("$pid")
+  # Programs started before the server listens would start a short-lived server of their own;
+  # so wait for its socket. Debian's Wine keeps it in a folder whose name the prefix's
+  # "wineserver" file holds; Wine's default is /tmp/.wine-<uid>.
+  local socket=
+  for _ in $(seq 200); do
+    if [ -f "$WINEPREFIX/wineserver" ]; then
+      socket="${TMPDIR:-/tmp}/$(cat "$WINEPREFIX/wineserver")/$ids/socket"
+    else
+      socket="/tmp/.wine-$(id -u)/$ids/socket"
+    fi
+    [ -S "$socket" ] && break
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.05
+  done
+  kill -0 "$pid" 2>/dev/null && [ -S "$socket" ] || { echo "the wineserver did not start" >&2; return 1; }
   # The first program starts Wine's own services, which live on with the server; started here
   # without our output streams, they cannot hold a test runner's pipes open.
-  "$WINE" cmd /c exit </dev/null >/dev/null 2>&1
+  "$WINE" cmd /c exit </dev/null >/dev/null 2>&1 || { echo "Wine does not start programs" >&2; return 1; }
+  kill -0 "$pid" 2>/dev/null || { echo "the wineserver ended at once" >&2; return 1; }
 }
 
 # A Windows path inside the prefix as a Linux path: "C:\Program Files\Lunetar" -> .../drive_c/...
@@ -106,15 +226,13 @@ drive_c() { printf '%s/drive_c/%s' "$WINEPREFIX" "$(printf '%s' "$1" | sed 's|^C
 # Copies the programs that exist and the shipped files into the program folder. Text files get
 # the CR LF line ends of the platform.
 install_suite() {
-  local dest
+  local dest exe f
   dest=$(drive_c 'C:\Program Files\Lunetar')
-  mkdir -p "$dest" "$(drive_c 'C:\Program Files\Sarnovo')"
-  local exe
+  mkdir -p "$dest" "$(drive_c 'C:\Program Files\Sarnovo')" || return 1
   for exe in launch guide sarnovo; do
-    [ -f "$BUILD/win/bin/$exe.exe" ] && cp "$BUILD/win/bin/$exe.exe" "$dest/"
+    if [ -f "$BUILD/win/bin/$exe.exe" ]; then cp "$BUILD/win/bin/$exe.exe" "$dest/" || return 1; fi
   done
-  local f
   for f in "$ROOT"/shipped/*; do
-    sed 's/\r*$/\r/' "$f" > "$dest/$(basename "$f")"
+    sed 's/\r*$/\r/' "$f" >"$dest/$(basename "$f")" || return 1
   done
 }
