@@ -68,7 +68,8 @@ TEST_F(LineFileTest, SaveReplacesOnlyAfterACompleteWrite) {
 }
 
 TEST_F(LineFileTest, SaveIntoAMissingFolderFails) {
-  EXPECT_FALSE(SaveLineFile(::testing::TempDir() + "no/such/folder/file.txt", {"x"}, RenameOver));
+  const std::string missing = (folder_ / "no" / "such" / "folder" / "file.txt").string();
+  EXPECT_FALSE(SaveLineFile(missing, {"x"}, RenameOver));
 }
 
 }  // namespace
