@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <system_error>
+
 #include "temp_file.h"
 
 namespace lunetar {
@@ -52,8 +55,11 @@ TEST_F(LineFileTest, WritesCrLfAndReadsBack) {
   EXPECT_EQ(Read(98), lines);
 }
 
+// The C run-time's rename does not replace an existing file on Windows; this one does on both.
 bool RenameOver(const std::string& from, const std::string& to) {
-  return std::rename(from.c_str(), to.c_str()) == 0;
+  std::error_code error;
+  std::filesystem::rename(from, to, error);
+  return !error;
 }
 bool RefuseToReplace(const std::string&, const std::string&) { return false; }
 
