@@ -15,11 +15,13 @@ bool IsTip(const std::string& line) {
   return !line.empty() && line[0] != ' ' && line[0] != '\t' && line[0] != ';';
 }
 
-// The file's time stamp as ctime writes it, without the line end.
+// The file's time stamp as ctime writes it, without the line end. It is the time the content was
+// last written: st_ctime would be the creation time on Windows, which an editor that saves in place
+// leaves as it was.
 std::string TimeStampOf(std::FILE* file) {
   struct stat status;
   if (fstat(fileno(file), &status) != 0) return {};
-  const std::time_t stamp = status.st_ctime;
+  const std::time_t stamp = status.st_mtime;
   const char* text = std::ctime(&stamp);
   std::string stampText = text ? text : "";
   while (!stampText.empty() && std::isspace(static_cast<unsigned char>(stampText.back()))) {

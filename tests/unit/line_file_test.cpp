@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <string>
+#include <system_error>
+#include <vector>
+
 #include "temp_file.h"
 
 namespace lunetar {
@@ -52,8 +57,11 @@ TEST_F(LineFileTest, WritesCrLfAndReadsBack) {
   EXPECT_EQ(Read(98), lines);
 }
 
+// The C run-time's rename does not replace an existing file on Windows; this one does on both.
 bool RenameOver(const std::string& from, const std::string& to) {
-  return std::rename(from.c_str(), to.c_str()) == 0;
+  std::error_code error;
+  std::filesystem::rename(from, to, error);
+  return !error;
 }
 bool RefuseToReplace(const std::string&, const std::string&) { return false; }
 
@@ -67,8 +75,47 @@ TEST_F(LineFileTest, SaveReplacesOnlyAfterACompleteWrite) {
   EXPECT_EQ(Bytes(), "later\r\n");
 }
 
+bool MustNotReplace(const std::string&, const std::string&) {
+  ADD_FAILURE() << "the file was replaced after a failed write";
+  return false;
+}
+
+// A save that runs out of disk part-way leaves the earlier file whole and no temporary behind. The
+// temporary is made a link to the device whose every write fails with "no space left": a short
+// save fails when the buffer is flushed at the close, a long one already while writing.
+TEST_F(LineFileTest, SaveOntoAFullDiskKeepsTheEarlierFile) {
+  const struct {
+    const char* name;
+    std::vector<std::string> lines;
+  } cases[] = {
+      {"one line", {"later"}},
+      {"more than a buffer", std::vector<std::string>(1000, std::string(98, 'x'))},
+  };
+  Write("earlier\r\n");
+  const std::filesystem::path temporary = path_ + ".new";
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::error_code error;
+#ifdef _WIN32
+    // Wine sees the Linux root as Z:, but a Windows program there cannot make the link (the C++
+    // library's symbolic links are not implemented for Windows), and the temporary's name always
+    // ends in ".new", so it cannot be Z:\dev\full itself.
+    std::filesystem::create_symlink("Z:\\dev\\full", temporary, error);
+    if (error) GTEST_SKIP() << "no symbolic link to the full device: " << error.message();
+#else
+    std::filesystem::create_symlink("/dev/full", temporary, error);
+#endif
+    ASSERT_FALSE(error) << error.message();
+    EXPECT_FALSE(SaveLineFile(path_, c.lines, MustNotReplace));
+    EXPECT_EQ(Bytes(), "earlier\r\n");
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(temporary)))
+        << "temporary file left behind";
+  }
+}
+
 TEST_F(LineFileTest, SaveIntoAMissingFolderFails) {
-  EXPECT_FALSE(SaveLineFile(::testing::TempDir() + "no/such/folder/file.txt", {"x"}, RenameOver));
+  const std::string missing = (folder_ / "no" / "such" / "folder" / "file.txt").string();
+  EXPECT_FALSE(SaveLineFile(missing, {"x"}, RenameOver));
 }
 
 }  // namespace

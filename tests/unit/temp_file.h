@@ -1,30 +1,76 @@
-// A test's own file in the temporary folder, named after the test and removed after it.
+// A test's own folder, new for each test and removed with everything in it after the test, so that
+// two runs of the tests at the same time (natively, sanitized, under Wine) never share a file.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <system_error>
+
+#ifdef _WIN32
+#include <process.h>
+#else
+#include <unistd.h>
+#endif
 
 namespace lunetar {
 
 class TempFileTest : public ::testing::Test {
  protected:
-  std::string path_ = ::testing::TempDir() +
-                      ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".txt";
+  std::filesystem::path folder_;  // the test's own folder
+  std::string path_;              // the test's file in it, not yet created
 
-  void TearDown() override {
-    std::remove(path_.c_str());
-    std::remove((path_ + ".new").c_str());
+  void SetUp() override {
+    folder_ = MakeOwnFolder();
+    ASSERT_FALSE(folder_.empty()) << "the test has no folder of its own";
+    path_ = In(::testing::UnitTest::GetInstance()->current_test_info()->name() +
+               std::string(".txt"));
   }
+  void TearDown() override {
+    if (folder_.empty()) return;
+    std::error_code error;
+    std::filesystem::remove_all(folder_, error);
+    // A file still open (on Windows) or a folder that cannot be emptied is a fault of the test.
+    EXPECT_FALSE(error) << "cannot remove " << folder_.string() << ": " << error.message();
+  }
+
+  // A path inside the test's folder.
+  std::string In(const std::string& name) const { return (folder_ / name).string(); }
+
   void Write(const std::string& bytes) { std::ofstream(path_, std::ios::binary) << bytes; }
   std::string Bytes() const {
     std::ifstream in(path_, std::ios::binary);
     std::stringstream bytes;
     bytes << in.rdbuf();
     return bytes.str();
+  }
+
+ private:
+  // Creating the folder is the test of uniqueness: a name that exists already (left by a run that
+  // crashed, or taken by another process) is passed over for the next one.
+  static std::filesystem::path MakeOwnFolder() {
+#ifdef _WIN32
+    const long process = _getpid();
+#else
+    const long process = getpid();
+#endif
+    static unsigned counter = 0;
+    const std::filesystem::path base = std::filesystem::temp_directory_path();
+    for (int attempt = 0; attempt < 1000; ++attempt) {
+      const std::filesystem::path folder =
+          base / ("lunetar-unit-" + std::to_string(process) + "-" + std::to_string(counter++));
+      std::error_code error;
+      if (std::filesystem::create_directory(folder, error)) return folder;
+      if (error) {
+        ADD_FAILURE() << "cannot create " << folder.string() << ": " << error.message();
+        return {};
+      }
+    }
+    ADD_FAILURE() << "no free name for a test folder in " << base.string();
+    return {};
   }
 };
 

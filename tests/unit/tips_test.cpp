@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <filesystem>
 #include <map>
 
 #include "temp_file.h"
@@ -65,6 +67,17 @@ TEST_F(TipsTest, ChangedTimeStampStartsAtTheBeginning) {
 
   settings_.ints["FilePos"] = 8;  // the stamp matches now
   EXPECT_EQ(FirstTipOfAStart(), "three");
+}
+
+// An editor saves the tips in place: the same file, new text, a new modification time. The clock
+// is not waited for; the time is set an hour apart instead.
+TEST_F(TipsTest, FileRewrittenInPlaceStartsAtTheBeginning) {
+  Write("one\ntwo\nthree\n");
+  EXPECT_EQ(FirstTipOfAStart(), "one");
+  Write("uno\ndos\ntres\n");
+  namespace fs = std::filesystem;
+  fs::last_write_time(path_, fs::last_write_time(path_) + std::chrono::hours(1));
+  EXPECT_EQ(FirstTipOfAStart(), "uno");
 }
 
 TEST_F(TipsTest, OffsetBeyondTheEndWrapsToTheFirstTip) {
