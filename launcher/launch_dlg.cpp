@@ -1,8 +1,8 @@
 #include "launcher/launch_dlg.h"
 
-#include <cstdio>
 #include <cstdlib>
 
+#include "common/file_ptr.h"
 #include "common/message_box.h"
 #include "common/programs.h"
 #include "launcher/uninstall.h"
@@ -15,12 +15,7 @@ constexpr const char* kUninstallTitle = "Uninstall";
 
 class DiskFiles : public UninstallFiles {
  public:
-  bool CanOpen(const std::string& path) override {
-    std::FILE* file = std::fopen(path.c_str(), "r");
-    if (!file) return false;
-    std::fclose(file);
-    return true;
-  }
+  bool CanOpen(const std::string& path) override { return OpenFile(path, "r") != nullptr; }
   bool Remove(const std::string& path) override { return DeleteFileA(path.c_str()) != FALSE; }
 };
 
