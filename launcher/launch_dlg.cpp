@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "common/file_ptr.h"
+#include "common/disk_files.h"
 #include "common/message_box.h"
 #include "common/programs.h"
 #include "launcher/uninstall.h"
@@ -10,15 +10,7 @@
 
 namespace lunetar {
 namespace {
-
 constexpr const char* kUninstallTitle = "Uninstall";
-
-class DiskFiles : public UninstallFiles {
- public:
-  bool CanOpen(const std::string& path) override { return OpenFile(path, "r") != nullptr; }
-  bool Remove(const std::string& path) override { return DeleteFileA(path.c_str()) != FALSE; }
-};
-
 }  // namespace
 
 CLaunchDlg::CLaunchDlg() : CMainDialog(IDD_LAUNCHER, IDI_LAUNCHER) {}

@@ -16,7 +16,7 @@ const char* const kUninstallList[kUninstallCount] = {
     "gtips.txt",
 };
 
-std::size_t RemoveSuiteFiles(UninstallFiles& files) {
+std::size_t RemoveSuiteFiles(FileAccess& files) {
   for (std::size_t i = 0; i < kUninstallCount; ++i) {
     if (!files.CanOpen(kUninstallList[i])) continue;
     if (!files.Remove(kUninstallList[i])) return i;
