@@ -4,6 +4,7 @@
 #include "common/line_file.h"
 #include "common/message_box.h"
 #include "common/programs.h"
+#include "common/suite.h"
 #include "reader/about_dlg.h"
 #include "reader/add_command_dlg.h"
 #include "reader/content/chapter_table.h"
@@ -201,7 +202,8 @@ bool CReaderDlg::OnHelpRequest() {
 void CReaderDlg::OnHelpButton() { ShowHelp(); }
 
 void CReaderDlg::OnUpdatesButton() {
-  OpenWithAssociatedProgram("Readme.html", kProgramFolder, kProductPage, m_hWnd, kTitle);
+  OpenWithAssociatedProgram("Readme.html", LUNETAR_PROGRAM_FOLDER, LUNETAR_PRODUCT_PAGE, m_hWnd,
+                            kTitle);
 }
 
 bool CReaderDlg::OnCommand(int id, int notifyCode) {
