@@ -36,6 +36,7 @@ void CListBox::SetRedraw(bool redraw) {
 CDialog::CDialog(int templateId, CDialog* parent) : m_nTemplateId(templateId), m_pParent(parent) {}
 
 CDialog::~CDialog() {
+  m_toolTip.Destroy();
   if (m_hWnd) DestroyWindow(m_hWnd);
 }
 
@@ -70,6 +71,7 @@ INT_PTR CDialog::DoModal() {
 
   // The owner is enabled before the dialog goes, so that the activation returns to it.
   if (ownerWasEnabled) EnableWindow(owner, TRUE);
+  m_toolTip.Destroy();
   if (m_hWnd) {
     HWND gone = m_hWnd;
     m_hWnd = nullptr;
@@ -103,7 +105,18 @@ void CDialog::OnCancel() { EndDialog(IDCANCEL); }
 
 void CDialog::DoDataExchange(CDataExchange&) {}
 
-bool CDialog::PreTranslateMessage(MSG* msg) { return IsDialogMessageA(m_hWnd, msg); }
+bool CDialog::PreTranslateMessage(MSG* msg) {
+  m_toolTip.RelayEvent(msg);
+  return IsDialogMessageA(m_hWnd, msg);
+}
+
+void CDialog::AddToolTips(std::initializer_list<ToolTipHint> hints) {
+  if (!m_toolTip.IsCreated()) {
+    if (!m_toolTip.Create(m_hWnd)) return;
+    m_toolTip.Activate(true);
+  }
+  for (const ToolTipHint& hint : hints) m_toolTip.AddTool(GetDlgItem(hint.id), hint.text);
+}
 
 bool CDialog::OnCommand(int, int) { return false; }
 

@@ -4,11 +4,20 @@
 
 #include <windows.h>
 
+#include <initializer_list>
 #include <string>
+
+#include "common/tool_tip.h"
 
 namespace lunetar {
 
 class CDataExchange;
+
+// The hint a control of a dialog shows as the mouse rests on it.
+struct ToolTipHint {
+  int id;
+  const char* text;
+};
 
 // A list box of a dialog, attached by the data exchange.
 class CListBox {
@@ -50,7 +59,9 @@ class CDialog {
   // The cancel command (id 2, Esc, close box): the base ends the dialog.
   virtual void OnCancel();
   virtual void DoDataExchange(CDataExchange& dx);
-  // Returns true when the message was handled and must not be dispatched.
+  // Returns true when the message was handled and must not be dispatched. The base relays the
+  // message to the dialog's tool tips, then gives it to the dialog manager (keyboard navigation,
+  // Enter, Esc).
   virtual bool PreTranslateMessage(MSG* msg);
   // F1 (the help request); returns true when handled.
   virtual bool OnHelpRequest() { return false; }
@@ -58,6 +69,11 @@ class CDialog {
   virtual bool OnCommand(int id, int notifyCode);
   // Any other window message; returns true when handled, with its result in result.
   virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+  // Gives controls their hints, in the order given. Called from OnInitDialog after the base's
+  // initialisation: the first call creates the dialog's tool-tip control, with the dialog as its
+  // parent, and activates it.
+  void AddToolTips(std::initializer_list<ToolTipHint> hints);
 
   HWND m_hWnd = nullptr;
 
@@ -68,6 +84,7 @@ class CDialog {
 
   int m_nTemplateId;
   CDialog* m_pParent;
+  CToolTip m_toolTip;
   bool m_bEnded = false;
   INT_PTR m_nResult = IDCANCEL;
 };

@@ -65,7 +65,16 @@ bool CReaderDlg::OnInitDialog() {
   SetDropDownEntries(keywords, kDropDownEntries);
   CMainDialog::OnInitDialog();
   ModifySystemMenu();
-  AddToolTips();
+  AddToolTips({
+      {IDC_ADD, "add commands or tips"},
+      {IDC_HELP_BUTTON, "help wizard"},
+      {IDOK, "go to the selected chapter"},
+      {IDC_COMMAND, "go to the selected command or keyword"},
+      {IDC_UPDATES, "check for updates"},
+      {IDC_CHAPTER, "select chapter"},
+      {IDC_KEYWORD, "select command or keyword"},
+      {IDC_SELECTION, "current selection"},
+  });
   return true;
 }
 
@@ -80,30 +89,6 @@ void CReaderDlg::ModifySystemMenu() {
     AppendMenuA(menu, MF_STRING, IDM_ABOUT, about);
   }
   for (int position = 0; position < 3; ++position) RemoveMenu(menu, position, MF_BYPOSITION);
-}
-
-void CReaderDlg::AddToolTips() {
-  static const struct {
-    int id;
-    const char* text;
-  } kTips[] = {
-      {IDC_ADD, "add commands or tips"},
-      {IDC_HELP_BUTTON, "help wizard"},
-      {IDOK, "go to the selected chapter"},
-      {IDC_COMMAND, "go to the selected command or keyword"},
-      {IDC_UPDATES, "check for updates"},
-      {IDC_CHAPTER, "select chapter"},
-      {IDC_KEYWORD, "select command or keyword"},
-      {IDC_SELECTION, "current selection"},
-  };
-  m_toolTip.Create(m_hWnd);
-  m_toolTip.Activate(true);
-  for (const auto& tip : kTips) m_toolTip.AddTool(GetDlgItem(tip.id), tip.text);
-}
-
-bool CReaderDlg::PreTranslateMessage(MSG* msg) {
-  m_toolTip.RelayEvent(msg);
-  return CMainDialog::PreTranslateMessage(msg);
 }
 
 // Shows a chapter of the table, built-in or the user's own; false when there is none.

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "common/dialog.h"
-#include "common/tool_tip.h"
 
 namespace lunetar {
 
@@ -15,7 +14,6 @@ class CReaderDlg : public CMainDialog {
  protected:
   bool OnHelpRequest() override;
   void DoDataExchange(CDataExchange& dx) override;
-  bool PreTranslateMessage(MSG* msg) override;
   bool OnInitDialog() override;
   void OnOK() override;
   void OnCancel() override;
@@ -36,14 +34,12 @@ class CReaderDlg : public CMainDialog {
   void OnUpdatesButton();
   void OnSize(UINT kind);
   bool OnSysCommand(UINT id);
-  void AddToolTips();
   void ModifySystemMenu();
 
   CListBox m_listText;
   std::string m_strChapter;
   std::string m_strKeyword;
   std::string m_strSelection;
-  CToolTip m_toolTip;
 };
 
 }  // namespace lunetar
