@@ -86,9 +86,10 @@ void CDialog::EndDialog(INT_PTR result) {
   PostMessageA(m_hWnd, WM_NULL, 0, 0);  // wakes the loop if it is waiting
 }
 
-void CDialog::UpdateData(bool takeIn) {
+bool CDialog::UpdateData(bool takeIn) {
   CDataExchange dx(*this, takeIn);
   DoDataExchange(dx);
+  return !dx.HasFailed();
 }
 
 bool CDialog::OnInitDialog() {
@@ -97,8 +98,7 @@ bool CDialog::OnInitDialog() {
 }
 
 void CDialog::OnOK() {
-  UpdateData(true);
-  EndDialog(IDOK);
+  if (UpdateData(true)) EndDialog(IDOK);
 }
 
 void CDialog::OnCancel() { EndDialog(IDCANCEL); }
@@ -197,6 +197,7 @@ void SetDropDownEntries(HWND comboBox, int entries) {
 // ---- CDataExchange ----
 
 void CDataExchange::Text(int id, std::string& value, int maxChars) {
+  if (m_bFailed) return;
   HWND control = m_dialog.GetDlgItem(id);
   if (m_bTakeIn) {
     int length = GetWindowTextLengthA(control);
@@ -210,6 +211,7 @@ void CDataExchange::Text(int id, std::string& value, int maxChars) {
 }
 
 void CDataExchange::DropDownString(int id, std::string& value, int maxChars) {
+  if (m_bFailed) return;
   HWND control = m_dialog.GetDlgItem(id);
   if (m_bTakeIn) {
     LRESULT selected = SendMessageA(control, CB_GETCURSEL, 0, 0);
@@ -232,6 +234,7 @@ void CDataExchange::DropDownString(int id, std::string& value, int maxChars) {
 void CDataExchange::List(int id, CListBox& list) { list.m_hWnd = m_dialog.GetDlgItem(id); }
 
 void CDataExchange::Check(int id, int& value) {
+  if (m_bFailed) return;
   HWND control = m_dialog.GetDlgItem(id);
   if (m_bTakeIn) {
     value = SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;

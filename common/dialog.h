@@ -47,14 +47,16 @@ class CDialog {
   void EndDialog(INT_PTR result);
 
   HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
-  // true: controls to members; false: members to controls.
-  void UpdateData(bool takeIn);
+  // true: controls to members; false: members to controls. Returns false when the exchange
+  // refused a value (CDataExchange::Fail); the command that asked should then stop.
+  bool UpdateData(bool takeIn);
 
  protected:
   // Called when the dialog exists but is not yet shown; the base shows the members. Returning
   // true gives the focus to the first tab stop.
   virtual bool OnInitDialog();
-  // The OK command (id 1, Enter): the base takes the controls in and ends the dialog.
+  // The OK command (id 1, Enter): the base takes the controls in and ends the dialog, unless the
+  // exchange refused a value.
   virtual void OnOK();
   // The cancel command (id 2, Esc, close box): the base ends the dialog.
   virtual void OnCancel();
@@ -99,6 +101,13 @@ class CDataExchange {
  public:
   CDataExchange(CDialog& dialog, bool takeIn) : m_dialog(dialog), m_bTakeIn(takeIn) {}
 
+  bool IsTakingIn() const { return m_bTakeIn; }
+  // Refuses the exchange, for a value that the dialog's own checks reject (the dialog tells the
+  // user why). The value helpers after it leave their members and controls alone (a list is
+  // still bound), and UpdateData returns false.
+  void Fail() { m_bFailed = true; }
+  bool HasFailed() const { return m_bFailed; }
+
   // An edit field, limited to maxChars characters when shown, or a static text (maxChars 0).
   void Text(int id, std::string& value, int maxChars = 0);
   // A drop-down list. Taking in yields the selected entry's text, or "" when none is selected.
@@ -111,6 +120,7 @@ class CDataExchange {
  private:
   CDialog& m_dialog;
   bool m_bTakeIn;
+  bool m_bFailed = false;
 };
 
 // A program's main window: its application icon on the title bar and task bar, painted centred

@@ -24,7 +24,7 @@ bool CAddCommandDlg::OnInitDialog() {
 }
 
 void CAddCommandDlg::OnOK() {
-  UpdateData(true);
+  if (!UpdateData(true)) return;
   // Both messages leave this dialog usable behind them.
   if (m_strEntry.empty()) {
     ShowMessage("Please enter your own command or tip first.    ", "Korvadex",

@@ -103,7 +103,7 @@ bool CReaderDlg::ShowFoundChapter(int chapter) {
 
 // The Chapter button and Enter: show the chosen chapter. The window stays open.
 void CReaderDlg::OnOK() {
-  UpdateData(true);
+  if (!UpdateData(true)) return;
   m_strSelection = m_strChapter;
   if (!ShowFoundChapter(FindChapter(m_strChapter))) {
     ShowMessage("Please select any chapter from the drop down box only.    ", kTitle,
@@ -114,7 +114,7 @@ void CReaderDlg::OnOK() {
 }
 
 void CReaderDlg::OnCommandButton() {
-  UpdateData(true);
+  if (!UpdateData(true)) return;
   m_strSelection = m_strKeyword;
   if (!ShowFoundChapter(FindKeywordChapter(m_strKeyword))) {
     ShowMessage("Please select any command or keyword from the drop down box only.    ", kTitle,
@@ -164,7 +164,7 @@ void CReaderDlg::SaveUserChapter() {
 }
 
 void CReaderDlg::OnAddButton() {
-  UpdateData(true);
+  if (!UpdateData(true)) return;
   m_strSelection = "User Defined Command or Chapter";
   m_strKeyword = "User Defined Command";
   m_strChapter = "User Defined Chapter";
