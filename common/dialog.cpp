@@ -26,6 +26,28 @@ std::string CListBox::GetText(int index) const {
   return text.data();
 }
 
+int CListBox::GetCurSel() const {
+  return static_cast<int>(SendMessageA(m_hWnd, LB_GETCURSEL, 0, 0));
+}
+
+bool CListBox::SetCurSel(int index) {
+  return SendMessageA(m_hWnd, LB_SETCURSEL, index, 0) != LB_ERR;
+}
+
+int CListBox::DeleteString(int index) {
+  return static_cast<int>(SendMessageA(m_hWnd, LB_DELETESTRING, index, 0));
+}
+
+int CListBox::FindString(int startAfter, const char* text) const {
+  return static_cast<int>(
+      SendMessageA(m_hWnd, LB_FINDSTRING, startAfter, reinterpret_cast<LPARAM>(text)));
+}
+
+int CListBox::FindStringExact(int startAfter, const char* text) const {
+  return static_cast<int>(
+      SendMessageA(m_hWnd, LB_FINDSTRINGEXACT, startAfter, reinterpret_cast<LPARAM>(text)));
+}
+
 void CListBox::SetRedraw(bool redraw) {
   SendMessageA(m_hWnd, WM_SETREDRAW, redraw, 0);
   if (redraw) InvalidateRect(m_hWnd, nullptr, TRUE);

@@ -19,7 +19,8 @@ struct ToolTipHint {
   const char* text;
 };
 
-// A list box of a dialog, attached by the data exchange.
+// A list box of a dialog, attached by the data exchange. Positions count from 0; -1 stands for
+// no entry, as the list box itself reports it.
 class CListBox {
  public:
   HWND m_hWnd = nullptr;
@@ -28,6 +29,19 @@ class CListBox {
   void AddString(const char* text);
   int GetCount() const;
   std::string GetText(int index) const;
+  // The selected entry, or -1 when none is.
+  int GetCurSel() const;
+  // Selects the entry at index and scrolls it into view; -1 selects nothing. Returns false for -1
+  // and for an index that is no entry.
+  bool SetCurSel(int index);
+  // Removes the entry at index. Returns the number of entries left, or -1 when index is no entry.
+  int DeleteString(int index);
+  // The first entry after startAfter that begins with text, letters compared without regard to
+  // case, the search going on from the top after the last entry (startAfter -1: the whole list
+  // from the top); -1 when none does.
+  int FindString(int startAfter, const char* text) const;
+  // The same for an entry that equals text, without regard to case.
+  int FindStringExact(int startAfter, const char* text) const;
   // Drawing off while many lines go in, so the list does not repaint its scroll bar per line.
   void SetRedraw(bool redraw);
 };
