@@ -1,5 +1,6 @@
 #include "common/dialog.h"
 
+#include <utility>
 #include <vector>
 
 #include "common/app.h"
@@ -267,19 +268,30 @@ void CDataExchange::Check(int id, int& value) {
 
 // ---- CMainDialog ----
 
-CMainDialog::CMainDialog(int templateId, int iconId)
+CMainDialog::CMainDialog(int templateId, int iconId, std::string aboutEntry)
     : CDialog(templateId),
-      m_hIcon(LoadIconA(CApp::Get().Instance(), MAKEINTRESOURCEA(iconId))) {}
+      m_hIcon(LoadIconA(CApp::Get().Instance(), MAKEINTRESOURCEA(iconId))),
+      m_strAboutEntry(std::move(aboutEntry)) {}
 
 bool CMainDialog::OnInitDialog() {
   bool result = CDialog::OnInitDialog();
   SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
   SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+  HMENU menu = GetSystemMenu(m_hWnd, FALSE);
+  if (menu && !m_strAboutEntry.empty()) {
+    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(menu, MF_STRING, kAboutCommand, m_strAboutEntry.c_str());
+  }
   return result;
 }
 
-bool CMainDialog::OnMessage(UINT message, WPARAM, LPARAM, LRESULT& result) {
+bool CMainDialog::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
   switch (message) {
+    case WM_SYSCOMMAND:
+      // The system keeps the low four bits of the command for itself.
+      if ((wParam & 0xFFF0) != kAboutCommand || m_strAboutEntry.empty()) return false;
+      OnAbout();
+      return true;
     case WM_PAINT:
       return OnPaint();
     case WM_QUERYDRAGICON:

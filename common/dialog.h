@@ -137,20 +137,32 @@ class CDataExchange {
   bool m_bFailed = false;
 };
 
+// The command of the About entry on a main window's system menu: below the system's own
+// commands (0xF000 and up), and a multiple of 16, since the system keeps the low four bits.
+constexpr UINT kAboutCommand = 0x0010;
+
 // A program's main window: its application icon on the title bar and task bar, painted centred
-// when the window is minimised and used as the drag image.
+// when the window is minimised and used as the drag image, and an optional About entry at the
+// end of its system menu.
 class CMainDialog : public CDialog {
  public:
-  CMainDialog(int templateId, int iconId);
+  // aboutEntry: the text of the About entry, "" for a window without one.
+  CMainDialog(int templateId, int iconId, std::string aboutEntry = {});
 
  protected:
+  // After the base's: sets the icon and appends a separator and the About entry.
   bool OnInitDialog() override;
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  // The About entry was chosen (only in a window that has one).
+  virtual void OnAbout() {}
   // Returns false when the window is not minimised and paints as usual.
   bool OnPaint();
   HICON OnQueryDragIcon() const { return m_hIcon; }
 
   HICON m_hIcon;
+
+ private:
+  std::string m_strAboutEntry;
 };
 
 }  // namespace lunetar

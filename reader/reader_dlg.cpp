@@ -1,5 +1,6 @@
 #include "reader/reader_dlg.h"
 
+#include "common/app.h"
 #include "common/file_replace.h"
 #include "common/line_file.h"
 #include "common/message_box.h"
@@ -26,8 +27,12 @@ constexpr int kDropDownEntries = 16;
 constexpr RECT kMaximisedRect = {100, 100, 100 + 483, 100 + 408};
 }  // namespace
 
+static_assert(IDM_ABOUT == kAboutCommand, "the test drives the About entry by this id");
+
 CReaderDlg::CReaderDlg()
-    : CMainDialog(IDD_READER, IDI_READER), m_strChapter("Preface"), m_strKeyword("intro") {
+    : CMainDialog(IDD_READER, IDI_READER, LoadResourceString(IDS_ABOUT_ENTRY)),
+      m_strChapter("Preface"),
+      m_strKeyword("intro") {
   LoadPosition();
 }
 
@@ -64,7 +69,7 @@ bool CReaderDlg::OnInitDialog() {
   SetDropDownEntries(chapters, kDropDownEntries);
   SetDropDownEntries(keywords, kDropDownEntries);
   CMainDialog::OnInitDialog();
-  ModifySystemMenu();
+  RemoveSizingCommands();
   AddToolTips({
       {IDC_ADD, "add commands or tips"},
       {IDC_HELP_BUTTON, "help wizard"},
@@ -78,16 +83,11 @@ bool CReaderDlg::OnInitDialog() {
   return true;
 }
 
-// Adds the About entry and takes out the entries a fixed-size window does not use (Restore,
-// Size and Maximize).
-void CReaderDlg::ModifySystemMenu() {
+// Takes out the system menu's entries that a fixed-size window does not use: removing at
+// positions 0, 1 and 2 of the menu as each removal leaves it takes Restore, Size and Maximize.
+void CReaderDlg::RemoveSizingCommands() {
   HMENU menu = GetSystemMenu(m_hWnd, FALSE);
   if (!menu) return;
-  char about[64] = "";
-  if (LoadStringA(GetModuleHandleA(nullptr), IDS_ABOUT_ENTRY, about, sizeof about) > 0) {
-    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(menu, MF_STRING, IDM_ABOUT, about);
-  }
   for (int position = 0; position < 3; ++position) RemoveMenu(menu, position, MF_BYPOSITION);
 }
 
@@ -212,8 +212,6 @@ bool CReaderDlg::OnCommand(int id, int notifyCode) {
 
 bool CReaderDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   switch (message) {
-    case WM_SYSCOMMAND:
-      return OnSysCommand(static_cast<UINT>(wParam));
     case WM_SIZE:
       OnSize(static_cast<UINT>(wParam));
       return false;  // the default handling runs as well
@@ -221,11 +219,9 @@ bool CReaderDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
   return CMainDialog::OnMessage(message, wParam, lParam, result);
 }
 
-bool CReaderDlg::OnSysCommand(UINT id) {
-  if ((id & 0xFFF0) != IDM_ABOUT) return false;
+void CReaderDlg::OnAbout() {
   CReaderAboutDlg about;
   about.DoModal();
-  return true;
 }
 
 void CReaderDlg::OnSize(UINT kind) {

@@ -19,6 +19,7 @@ class CReaderDlg : public CMainDialog {
   void OnCancel() override;
   bool OnCommand(int id, int notifyCode) override;
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  void OnAbout() override;
 
  private:
   void LoadPosition();
@@ -33,8 +34,7 @@ class CReaderDlg : public CMainDialog {
   void OnHelpButton();
   void OnUpdatesButton();
   void OnSize(UINT kind);
-  bool OnSysCommand(UINT id);
-  void ModifySystemMenu();
+  void RemoveSizingCommands();
 
   CListBox m_listText;
   std::string m_strChapter;
