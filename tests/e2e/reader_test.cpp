@@ -3,6 +3,10 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "driver.h"
 #include "resources/reader_ids.h"
 #include "suite.h"
@@ -13,6 +17,41 @@ namespace {
 constexpr const char* kChapterWarning = "Please select any chapter from the drop down box only.    ";
 constexpr const char* kKeywordWarning =
     "Please select any command or keyword from the drop down box only.    ";
+
+using Hints = std::vector<std::pair<int, std::string>>;
+
+// The hints of the tool-tip control that owner owns, in the order they were added, each with its
+// control's id. The control lives in the program's process, so it describes its tools into
+// memory lent there.
+Hints ToolTipHints(HWND owner) {
+  HWND tips = nullptr;
+  while ((tips = FindWindowExA(nullptr, tips, TOOLTIPS_CLASSA, nullptr))) {
+    if (GetWindow(tips, GW_OWNER) == owner) break;
+  }
+  DWORD processId = 0;
+  if (!tips || !GetWindowThreadProcessId(tips, &processId)) return {};
+  HANDLE process =
+      OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+  if (!process) return {};
+  char text[256] = "";
+  char* lent = static_cast<char*>(
+      VirtualAllocEx(process, nullptr, sizeof(TOOLINFOA) + sizeof text, MEM_COMMIT, PAGE_READWRITE));
+  Hints hints;
+  const int count = static_cast<int>(SendMessageA(tips, TTM_GETTOOLCOUNT, 0, 0));
+  for (int i = 0; lent && i < count; ++i) {
+    TOOLINFOA tool = {};
+    tool.cbSize = sizeof tool;
+    tool.lpszText = lent + sizeof tool;
+    WriteProcessMemory(process, lent, &tool, sizeof tool, nullptr);
+    if (!SendMessageA(tips, TTM_ENUMTOOLSA, i, reinterpret_cast<LPARAM>(lent))) break;
+    ReadProcessMemory(process, lent, &tool, sizeof tool, nullptr);
+    ReadProcessMemory(process, lent + sizeof tool, text, sizeof text - 1, nullptr);
+    hints.emplace_back(GetDlgCtrlID(reinterpret_cast<HWND>(tool.uId)), text);
+  }
+  if (lent) VirtualFreeEx(process, lent, 0, MEM_RELEASE);
+  CloseHandle(process);
+  return hints;
+}
 
 class ReaderTest : public SuiteTest {
  protected:
@@ -254,12 +293,22 @@ TEST_F(ReaderTest, UpdatesOpensTheProductPageInTheBrowser) {
 
 TEST_F(ReaderTest, EveryControlHasItsToolTip) {
   ASSERT_TRUE(Open());
-  HWND tips = nullptr;
-  while ((tips = FindWindowExA(nullptr, tips, "tooltips_class32", nullptr))) {
-    if (GetWindow(tips, GW_OWNER) == reader_) break;
-  }
-  ASSERT_TRUE(tips);
-  EXPECT_EQ(SendMessageA(tips, TTM_GETTOOLCOUNT, 0, 0), 8);
+  EXPECT_EQ(ToolTipHints(reader_), (Hints{{IDC_ADD, "add commands or tips"},
+                                          {IDC_HELP_BUTTON, "help wizard"},
+                                          {IDOK, "go to the selected chapter"},
+                                          {IDC_COMMAND, "go to the selected command or keyword"},
+                                          {IDC_UPDATES, "check for updates"},
+                                          {IDC_CHAPTER, "select chapter"},
+                                          {IDC_KEYWORD, "select command or keyword"},
+                                          {IDC_SELECTION, "current selection"}}));
+
+  Click(reader_, IDC_ADD);
+  HWND add = WaitForWindow("#32770", "   Add Command or Tip");
+  ASSERT_TRUE(add);
+  EXPECT_EQ(ToolTipHints(add), (Hints{{IDOK, "add command or tip"},
+                                      {IDC_ENTRY, "enter your command or tip here"}}));
+  PostKey(add, VK_ESCAPE);
+  ASSERT_TRUE(WaitUntilGone(add));
 }
 
 }  // namespace
