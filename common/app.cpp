@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <cstdlib>
+#include <vector>
 
 namespace lunetar {
 namespace {
@@ -101,6 +102,17 @@ bool CApp::WriteProfileString(const char* section, const char* entry,
                               const std::string& value) const {
   return RegSetKeyValueA(HKEY_CURRENT_USER, SectionKey(section).c_str(), entry, REG_SZ,
                          value.c_str(), static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
+}
+
+std::string LoadResourceString(int id) {
+  std::vector<char> text(256);
+  for (;;) {
+    const int size = static_cast<int>(text.size());
+    const int length = LoadStringA(CApp::Get().Instance(), id, text.data(), size);
+    // A string that fills the buffer may have been cut: try again with more room.
+    if (length < size - 1) return std::string(text.data(), length > 0 ? length : 0);
+    text.resize(2 * text.size());
+  }
 }
 
 }  // namespace lunetar

@@ -53,4 +53,8 @@ class CApp {
   std::string m_strCommandLine;
 };
 
+// The program's string resource id, whatever its length; "" when there is none. (Not called
+// LoadString: <windows.h> makes that name a macro.)
+std::string LoadResourceString(int id);
+
 }  // namespace lunetar

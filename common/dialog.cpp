@@ -1,5 +1,6 @@
 #include "common/dialog.h"
 
+#include <utility>
 #include <vector>
 
 #include "common/app.h"
@@ -26,6 +27,28 @@ std::string CListBox::GetText(int index) const {
   return text.data();
 }
 
+int CListBox::GetCurSel() const {
+  return static_cast<int>(SendMessageA(m_hWnd, LB_GETCURSEL, 0, 0));
+}
+
+bool CListBox::SetCurSel(int index) {
+  return SendMessageA(m_hWnd, LB_SETCURSEL, index, 0) != LB_ERR;
+}
+
+int CListBox::DeleteString(int index) {
+  return static_cast<int>(SendMessageA(m_hWnd, LB_DELETESTRING, index, 0));
+}
+
+int CListBox::FindString(int startAfter, const char* text) const {
+  return static_cast<int>(
+      SendMessageA(m_hWnd, LB_FINDSTRING, startAfter, reinterpret_cast<LPARAM>(text)));
+}
+
+int CListBox::FindStringExact(int startAfter, const char* text) const {
+  return static_cast<int>(
+      SendMessageA(m_hWnd, LB_FINDSTRINGEXACT, startAfter, reinterpret_cast<LPARAM>(text)));
+}
+
 void CListBox::SetRedraw(bool redraw) {
   SendMessageA(m_hWnd, WM_SETREDRAW, redraw, 0);
   if (redraw) InvalidateRect(m_hWnd, nullptr, TRUE);
@@ -36,6 +59,7 @@ void CListBox::SetRedraw(bool redraw) {
 CDialog::CDialog(int templateId, CDialog* parent) : m_nTemplateId(templateId), m_pParent(parent) {}
 
 CDialog::~CDialog() {
+  m_toolTip.Destroy();
   if (m_hWnd) DestroyWindow(m_hWnd);
 }
 
@@ -70,6 +94,7 @@ INT_PTR CDialog::DoModal() {
 
   // The owner is enabled before the dialog goes, so that the activation returns to it.
   if (ownerWasEnabled) EnableWindow(owner, TRUE);
+  m_toolTip.Destroy();
   if (m_hWnd) {
     HWND gone = m_hWnd;
     m_hWnd = nullptr;
@@ -84,9 +109,10 @@ void CDialog::EndDialog(INT_PTR result) {
   PostMessageA(m_hWnd, WM_NULL, 0, 0);  // wakes the loop if it is waiting
 }
 
-void CDialog::UpdateData(bool takeIn) {
+bool CDialog::UpdateData(bool takeIn) {
   CDataExchange dx(*this, takeIn);
   DoDataExchange(dx);
+  return !dx.HasFailed();
 }
 
 bool CDialog::OnInitDialog() {
@@ -95,15 +121,25 @@ bool CDialog::OnInitDialog() {
 }
 
 void CDialog::OnOK() {
-  UpdateData(true);
-  EndDialog(IDOK);
+  if (UpdateData(true)) EndDialog(IDOK);
 }
 
 void CDialog::OnCancel() { EndDialog(IDCANCEL); }
 
 void CDialog::DoDataExchange(CDataExchange&) {}
 
-bool CDialog::PreTranslateMessage(MSG* msg) { return IsDialogMessageA(m_hWnd, msg); }
+bool CDialog::PreTranslateMessage(MSG* msg) {
+  m_toolTip.RelayEvent(msg);
+  return IsDialogMessageA(m_hWnd, msg);
+}
+
+void CDialog::AddToolTips(std::initializer_list<ToolTipHint> hints) {
+  if (!m_toolTip.IsCreated()) {
+    if (!m_toolTip.Create(m_hWnd)) return;
+    m_toolTip.Activate(true);
+  }
+  for (const ToolTipHint& hint : hints) m_toolTip.AddTool(GetDlgItem(hint.id), hint.text);
+}
 
 bool CDialog::OnCommand(int, int) { return false; }
 
@@ -184,6 +220,7 @@ void SetDropDownEntries(HWND comboBox, int entries) {
 // ---- CDataExchange ----
 
 void CDataExchange::Text(int id, std::string& value, int maxChars) {
+  if (m_bFailed) return;
   HWND control = m_dialog.GetDlgItem(id);
   if (m_bTakeIn) {
     int length = GetWindowTextLengthA(control);
@@ -197,6 +234,7 @@ void CDataExchange::Text(int id, std::string& value, int maxChars) {
 }
 
 void CDataExchange::DropDownString(int id, std::string& value, int maxChars) {
+  if (m_bFailed) return;
   HWND control = m_dialog.GetDlgItem(id);
   if (m_bTakeIn) {
     LRESULT selected = SendMessageA(control, CB_GETCURSEL, 0, 0);
@@ -219,6 +257,7 @@ void CDataExchange::DropDownString(int id, std::string& value, int maxChars) {
 void CDataExchange::List(int id, CListBox& list) { list.m_hWnd = m_dialog.GetDlgItem(id); }
 
 void CDataExchange::Check(int id, int& value) {
+  if (m_bFailed) return;
   HWND control = m_dialog.GetDlgItem(id);
   if (m_bTakeIn) {
     value = SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
@@ -229,19 +268,30 @@ void CDataExchange::Check(int id, int& value) {
 
 // ---- CMainDialog ----
 
-CMainDialog::CMainDialog(int templateId, int iconId)
+CMainDialog::CMainDialog(int templateId, int iconId, std::string aboutEntry)
     : CDialog(templateId),
-      m_hIcon(LoadIconA(CApp::Get().Instance(), MAKEINTRESOURCEA(iconId))) {}
+      m_hIcon(LoadIconA(CApp::Get().Instance(), MAKEINTRESOURCEA(iconId))),
+      m_strAboutEntry(std::move(aboutEntry)) {}
 
 bool CMainDialog::OnInitDialog() {
   bool result = CDialog::OnInitDialog();
   SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
   SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+  HMENU menu = GetSystemMenu(m_hWnd, FALSE);
+  if (menu && !m_strAboutEntry.empty()) {
+    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(menu, MF_STRING, kAboutCommand, m_strAboutEntry.c_str());
+  }
   return result;
 }
 
-bool CMainDialog::OnMessage(UINT message, WPARAM, LPARAM, LRESULT& result) {
+bool CMainDialog::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
   switch (message) {
+    case WM_SYSCOMMAND:
+      // The system keeps the low four bits of the command for itself.
+      if ((wParam & 0xFFF0) != kAboutCommand || m_strAboutEntry.empty()) return false;
+      OnAbout();
+      return true;
     case WM_PAINT:
       return OnPaint();
     case WM_QUERYDRAGICON:

@@ -4,13 +4,23 @@
 
 #include <windows.h>
 
+#include <initializer_list>
 #include <string>
+
+#include "common/tool_tip.h"
 
 namespace lunetar {
 
 class CDataExchange;
 
-// A list box of a dialog, attached by the data exchange.
+// The hint a control of a dialog shows as the mouse rests on it.
+struct ToolTipHint {
+  int id;
+  const char* text;
+};
+
+// A list box of a dialog, attached by the data exchange. Positions count from 0; -1 stands for
+// no entry, as the list box itself reports it.
 class CListBox {
  public:
   HWND m_hWnd = nullptr;
@@ -19,6 +29,19 @@ class CListBox {
   void AddString(const char* text);
   int GetCount() const;
   std::string GetText(int index) const;
+  // The selected entry, or -1 when none is.
+  int GetCurSel() const;
+  // Selects the entry at index and scrolls it into view; -1 selects nothing. Returns false for -1
+  // and for an index that is no entry.
+  bool SetCurSel(int index);
+  // Removes the entry at index. Returns the number of entries left, or -1 when index is no entry.
+  int DeleteString(int index);
+  // The first entry after startAfter that begins with text, letters compared without regard to
+  // case, the search going on from the top after the last entry (startAfter -1: the whole list
+  // from the top); -1 when none does.
+  int FindString(int startAfter, const char* text) const;
+  // The same for an entry that equals text, without regard to case.
+  int FindStringExact(int startAfter, const char* text) const;
   // Drawing off while many lines go in, so the list does not repaint its scroll bar per line.
   void SetRedraw(bool redraw);
 };
@@ -38,19 +61,23 @@ class CDialog {
   void EndDialog(INT_PTR result);
 
   HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
-  // true: controls to members; false: members to controls.
-  void UpdateData(bool takeIn);
+  // true: controls to members; false: members to controls. Returns false when the exchange
+  // refused a value (CDataExchange::Fail); the command that asked should then stop.
+  bool UpdateData(bool takeIn);
 
  protected:
   // Called when the dialog exists but is not yet shown; the base shows the members. Returning
   // true gives the focus to the first tab stop.
   virtual bool OnInitDialog();
-  // The OK command (id 1, Enter): the base takes the controls in and ends the dialog.
+  // The OK command (id 1, Enter): the base takes the controls in and ends the dialog, unless the
+  // exchange refused a value.
   virtual void OnOK();
   // The cancel command (id 2, Esc, close box): the base ends the dialog.
   virtual void OnCancel();
   virtual void DoDataExchange(CDataExchange& dx);
-  // Returns true when the message was handled and must not be dispatched.
+  // Returns true when the message was handled and must not be dispatched. The base relays the
+  // message to the dialog's tool tips, then gives it to the dialog manager (keyboard navigation,
+  // Enter, Esc).
   virtual bool PreTranslateMessage(MSG* msg);
   // F1 (the help request); returns true when handled.
   virtual bool OnHelpRequest() { return false; }
@@ -58,6 +85,11 @@ class CDialog {
   virtual bool OnCommand(int id, int notifyCode);
   // Any other window message; returns true when handled, with its result in result.
   virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+  // Gives controls their hints, in the order given. Called from OnInitDialog after the base's
+  // initialisation: the first call creates the dialog's tool-tip control, with the dialog as its
+  // parent, and activates it.
+  void AddToolTips(std::initializer_list<ToolTipHint> hints);
 
   HWND m_hWnd = nullptr;
 
@@ -68,6 +100,7 @@ class CDialog {
 
   int m_nTemplateId;
   CDialog* m_pParent;
+  CToolTip m_toolTip;
   bool m_bEnded = false;
   INT_PTR m_nResult = IDCANCEL;
 };
@@ -82,6 +115,13 @@ class CDataExchange {
  public:
   CDataExchange(CDialog& dialog, bool takeIn) : m_dialog(dialog), m_bTakeIn(takeIn) {}
 
+  bool IsTakingIn() const { return m_bTakeIn; }
+  // Refuses the exchange, for a value that the dialog's own checks reject (the dialog tells the
+  // user why). The value helpers after it leave their members and controls alone (a list is
+  // still bound), and UpdateData returns false.
+  void Fail() { m_bFailed = true; }
+  bool HasFailed() const { return m_bFailed; }
+
   // An edit field, limited to maxChars characters when shown, or a static text (maxChars 0).
   void Text(int id, std::string& value, int maxChars = 0);
   // A drop-down list. Taking in yields the selected entry's text, or "" when none is selected.
@@ -94,22 +134,35 @@ class CDataExchange {
  private:
   CDialog& m_dialog;
   bool m_bTakeIn;
+  bool m_bFailed = false;
 };
 
+// The command of the About entry on a main window's system menu: below the system's own
+// commands (0xF000 and up), and a multiple of 16, since the system keeps the low four bits.
+constexpr UINT kAboutCommand = 0x0010;
+
 // A program's main window: its application icon on the title bar and task bar, painted centred
-// when the window is minimised and used as the drag image.
+// when the window is minimised and used as the drag image, and an optional About entry at the
+// end of its system menu.
 class CMainDialog : public CDialog {
  public:
-  CMainDialog(int templateId, int iconId);
+  // aboutEntry: the text of the About entry, "" for a window without one.
+  CMainDialog(int templateId, int iconId, std::string aboutEntry = {});
 
  protected:
+  // After the base's: sets the icon and appends a separator and the About entry.
   bool OnInitDialog() override;
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  // The About entry was chosen (only in a window that has one).
+  virtual void OnAbout() {}
   // Returns false when the window is not minimised and paints as usual.
   bool OnPaint();
   HICON OnQueryDragIcon() const { return m_hIcon; }
 
   HICON m_hIcon;
+
+ private:
+  std::string m_strAboutEntry;
 };
 
 }  // namespace lunetar

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "common/file_ptr.h"
+
 namespace lunetar {
 
 bool ReadLinePiece(std::FILE* file, std::size_t maxChars, std::string& text) {
@@ -35,24 +37,23 @@ bool ReadLinePiece(std::FILE* file, std::size_t maxChars, std::string& text) {
 }
 
 bool ReadLineFile(const std::string& path, std::size_t maxChars, std::vector<std::string>& lines) {
-  std::FILE* file = std::fopen(path.c_str(), "rb");
+  FilePtr file = OpenFile(path, "rb");
   if (!file) return false;
   std::string text;
-  while (ReadLinePiece(file, maxChars, text)) lines.push_back(text);
-  std::fclose(file);
+  while (ReadLinePiece(file.get(), maxChars, text)) lines.push_back(text);
   return true;
 }
 
 bool WriteLineFile(const std::string& path, const std::vector<std::string>& lines) {
-  std::FILE* file = std::fopen(path.c_str(), "wb");
+  FilePtr file = OpenFile(path, "wb");
   if (!file) return false;
   bool ok = true;
   for (const std::string& line : lines) {
-    ok = ok && std::fwrite(line.data(), 1, line.size(), file) == line.size();
-    ok = ok && std::fputs("\r\n", file) >= 0;
+    ok = ok && std::fwrite(line.data(), 1, line.size(), file.get()) == line.size();
+    ok = ok && std::fputs("\r\n", file.get()) >= 0;
   }
-  ok = std::fflush(file) == 0 && ok;
-  return std::fclose(file) == 0 && ok;
+  ok = std::fflush(file.get()) == 0 && ok;
+  return CloseFile(file) && ok;
 }
 
 bool SaveLineFile(const std::string& path, const std::vector<std::string>& lines,

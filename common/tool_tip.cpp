@@ -4,8 +4,12 @@
 
 namespace lunetar {
 
-CToolTip::~CToolTip() {
+CToolTip::~CToolTip() { Destroy(); }
+
+void CToolTip::Destroy() {
   if (m_hWnd && IsWindow(m_hWnd)) DestroyWindow(m_hWnd);
+  m_hWnd = nullptr;
+  m_hParent = nullptr;
 }
 
 bool CToolTip::Create(HWND parent) {

@@ -1,5 +1,6 @@
-// A dialog's tool tips: one hint per control, shown as the mouse rests on it. The dialog relays
-// its messages from PreTranslateMessage, so the hints also work while its own loop runs.
+// A dialog's tool tips: one hint per control, shown as the mouse rests on it. The dialog base
+// owns one (CDialog::AddToolTips) and relays its messages from PreTranslateMessage, so the hints
+// also work while the dialog's own loop runs.
 #pragma once
 
 #include <windows.h>
@@ -14,6 +15,9 @@ class CToolTip {
   CToolTip& operator=(const CToolTip&) = delete;
 
   bool Create(HWND parent);
+  bool IsCreated() const { return m_hWnd != nullptr; }
+  // Destroys the control before its parent goes.
+  void Destroy();
   void Activate(bool active);
   void AddTool(HWND control, const char* text);
   void RelayEvent(MSG* msg);

@@ -1,36 +1,23 @@
 #include "launcher/launch_dlg.h"
 
-#include <cstdio>
 #include <cstdlib>
 
+#include "common/disk_files.h"
 #include "common/message_box.h"
 #include "common/programs.h"
+#include "common/suite.h"
 #include "launcher/uninstall.h"
 #include "resources/launcher_ids.h"
 
 namespace lunetar {
 namespace {
-
 constexpr const char* kUninstallTitle = "Uninstall";
-
-class DiskFiles : public UninstallFiles {
- public:
-  bool CanOpen(const std::string& path) override {
-    std::FILE* file = std::fopen(path.c_str(), "r");
-    if (!file) return false;
-    std::fclose(file);
-    return true;
-  }
-  bool Remove(const std::string& path) override { return DeleteFileA(path.c_str()) != FALSE; }
-};
-
 }  // namespace
 
 CLaunchDlg::CLaunchDlg() : CMainDialog(IDD_LAUNCHER, IDI_LAUNCHER) {}
 
 bool CLaunchDlg::OnHelpRequest() {
-  ShowMessage("Korvadex and Sarnovo 7.0   Copyright (C) 2026 Lunetar. All rights reserved.",
-              "Korvadex", MB_OK);
+  ShowMessage("Korvadex and Sarnovo " LUNETAR_VERSION "   " LUNETAR_COPYRIGHT, "Korvadex", MB_OK);
   return true;
 }
 
@@ -68,8 +55,8 @@ void CLaunchDlg::Uninstall() {
     std::exit(EXIT_FAILURE);
   }
   ShowMessage(
-      "Uninstall was completed successfully.\nTo finish please remove C:\\Program Files\\Lunetar\\ "
-      "and C:\\Program Files\\Sarnovo\\ folders.    ",
+      "Uninstall was completed successfully.\nTo finish please remove " LUNETAR_PROGRAM_FOLDER
+      " and " LUNETAR_CATALOG_FOLDER " folders.    ",
       kUninstallTitle, MB_ICONINFORMATION | MB_OK);
   OnCancel();
 }

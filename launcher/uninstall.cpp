@@ -1,5 +1,7 @@
 #include "launcher/uninstall.h"
 
+#include "common/suite.h"
+
 namespace lunetar {
 
 const char* const kUninstallList[kUninstallCount] = {
@@ -10,13 +12,13 @@ const char* const kUninstallList[kUninstallCount] = {
     "Readme.txt",
     "Readme.html",
     "License.txt",
-    "C:\\Program Files\\Sarnovo\\report.txt",
-    "C:\\Program Files\\Sarnovo\\data.ini",
-    "C:\\Program Files\\Sarnovo\\desc.ini",
+    LUNETAR_CATALOG_FOLDER "report.txt",
+    LUNETAR_CATALOG_FOLDER "data.ini",
+    LUNETAR_CATALOG_FOLDER "desc.ini",
     "gtips.txt",
 };
 
-std::size_t RemoveSuiteFiles(UninstallFiles& files) {
+std::size_t RemoveSuiteFiles(FileAccess& files) {
   for (std::size_t i = 0; i < kUninstallCount; ++i) {
     if (!files.CanOpen(kUninstallList[i])) continue;
     if (!files.Remove(kUninstallList[i])) return i;

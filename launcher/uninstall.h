@@ -2,7 +2,8 @@
 #pragma once
 
 #include <cstddef>
-#include <string>
+
+#include "common/file_access.h"
 
 namespace lunetar {
 
@@ -14,16 +15,9 @@ constexpr std::size_t kUninstallCount = 11;
 // and both folders.
 extern const char* const kUninstallList[kUninstallCount];
 
-class UninstallFiles {
- public:
-  virtual ~UninstallFiles() = default;
-  // Whether the file can be opened for reading; one that cannot is skipped.
-  virtual bool CanOpen(const std::string& path) = 0;
-  virtual bool Remove(const std::string& path) = 0;
-};
-
-// Deletes every listed file that can be opened. Returns the index of the file that could not be
-// deleted (the files after it stay untouched), or kUninstallCount when none failed.
-std::size_t RemoveSuiteFiles(UninstallFiles& files);
+// Deletes every listed file that can be opened; one that cannot is skipped. Returns the index of
+// the file that could not be deleted (the files after it stay untouched), or kUninstallCount when
+// none failed.
+std::size_t RemoveSuiteFiles(FileAccess& files);
 
 }  // namespace lunetar

@@ -14,22 +14,17 @@ CAddCommandDlg::CAddCommandDlg() : CDialog(IDD_ADD_COMMAND) {}
 
 void CAddCommandDlg::DoDataExchange(CDataExchange& dx) { dx.Text(IDC_ENTRY, m_strEntry, kEntryChars); }
 
-bool CAddCommandDlg::PreTranslateMessage(MSG* msg) {
-  m_toolTip.RelayEvent(msg);
-  return CDialog::PreTranslateMessage(msg);
-}
-
 bool CAddCommandDlg::OnInitDialog() {
   CDialog::OnInitDialog();
-  m_toolTip.Create(m_hWnd);
-  m_toolTip.Activate(true);
-  m_toolTip.AddTool(GetDlgItem(IDOK), "add command or tip");
-  m_toolTip.AddTool(GetDlgItem(IDC_ENTRY), "enter your command or tip here");
+  AddToolTips({
+      {IDOK, "add command or tip"},
+      {IDC_ENTRY, "enter your command or tip here"},
+  });
   return true;
 }
 
 void CAddCommandDlg::OnOK() {
-  UpdateData(true);
+  if (!UpdateData(true)) return;
   // Both messages leave this dialog usable behind them.
   if (m_strEntry.empty()) {
     ShowMessage("Please enter your own command or tip first.    ", "Korvadex",

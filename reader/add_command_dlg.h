@@ -4,7 +4,6 @@
 #include <string>
 
 #include "common/dialog.h"
-#include "common/tool_tip.h"
 
 namespace lunetar {
 
@@ -16,13 +15,9 @@ class CAddCommandDlg : public CDialog {
 
  protected:
   void DoDataExchange(CDataExchange& dx) override;
-  bool PreTranslateMessage(MSG* msg) override;
   bool OnInitDialog() override;
   // Accepts an entry of 1 to 94 characters; otherwise says why and stays open.
   void OnOK() override;
-
- private:
-  CToolTip m_toolTip;
 };
 
 }  // namespace lunetar

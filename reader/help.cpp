@@ -1,6 +1,7 @@
 #include "reader/help.h"
 
 #include "common/message_box.h"
+#include "common/suite.h"
 
 namespace lunetar {
 namespace {
@@ -33,7 +34,7 @@ constexpr const char* kHelpText =
     "through its entries; then press Chapter or Command to jump to the chapter. Enter works as "
     "the Chapter button.\n"
     "\n"
-    "Korvadex 7.0   Copyright (C) 2026 Lunetar. All rights reserved.";
+    "Korvadex " LUNETAR_VERSION "   " LUNETAR_COPYRIGHT;
 }  // namespace
 
 void ShowHelp() { ShowMessage(kHelpText, "HELP", MB_OK); }

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "common/file_ptr.h"
 #include "common/line_file.h"
 
 namespace lunetar {
@@ -10,21 +11,20 @@ constexpr std::size_t kPositionLineChars = 98;
 }
 
 bool ReadPositionFile(const std::string& path, ReaderPosition& position) {
-  std::FILE* file = std::fopen(path.c_str(), "rb");
+  FilePtr file = OpenFile(path, "rb");
   if (!file) return false;
   std::string text;
-  if (ReadLinePiece(file, kPositionLineChars, text)) position.chapter = text;
-  if (ReadLinePiece(file, kPositionLineChars, text)) position.keyword = text;
-  std::fclose(file);
+  if (ReadLinePiece(file.get(), kPositionLineChars, text)) position.chapter = text;
+  if (ReadLinePiece(file.get(), kPositionLineChars, text)) position.keyword = text;
   return true;
 }
 
 bool WritePositionFile(const std::string& path, const ReaderPosition& position) {
-  std::FILE* file = std::fopen(path.c_str(), "wb");
+  FilePtr file = OpenFile(path, "wb");
   if (!file) return false;
-  bool ok = std::fprintf(file, "%s\r\n%s", position.chapter.c_str(),
+  bool ok = std::fprintf(file.get(), "%s\r\n%s", position.chapter.c_str(),
                          position.keyword.c_str()) >= 0;
-  return std::fclose(file) == 0 && ok;
+  return CloseFile(file) && ok;
 }
 
 }  // namespace lunetar

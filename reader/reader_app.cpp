@@ -1,5 +1,6 @@
 #include "reader/reader_app.h"
 
+#include "common/suite.h"
 #include "reader/reader_dlg.h"
 #include "reader/reader_files.h"
 #include "reader/tip_dlg.h"
@@ -9,7 +10,7 @@ namespace lunetar {
 
 CReaderApp theApp;
 
-CReaderApp::CReaderApp() : CApp("Lunetar") {}
+CReaderApp::CReaderApp() : CApp(LUNETAR_COMPANY) {}
 
 bool CReaderApp::InitInstance() {
   CreateFolders();
@@ -32,7 +33,7 @@ bool CReaderApp::OnCommand(int id) {
 void CReaderApp::CreateFolders() {
   CreateDirectoryA(PositionFolderParent().c_str(), nullptr);
   CreateDirectoryA(PositionFolder().c_str(), nullptr);
-  CreateDirectoryA(kProgramFolder, nullptr);
+  CreateDirectoryA(LUNETAR_PROGRAM_FOLDER, nullptr);
 }
 
 }  // namespace lunetar

@@ -1,9 +1,11 @@
 #include "reader/reader_dlg.h"
 
+#include "common/app.h"
 #include "common/file_replace.h"
 #include "common/line_file.h"
 #include "common/message_box.h"
 #include "common/programs.h"
+#include "common/suite.h"
 #include "reader/about_dlg.h"
 #include "reader/add_command_dlg.h"
 #include "reader/content/chapter_table.h"
@@ -25,8 +27,12 @@ constexpr int kDropDownEntries = 16;
 constexpr RECT kMaximisedRect = {100, 100, 100 + 483, 100 + 408};
 }  // namespace
 
+static_assert(IDM_ABOUT == kAboutCommand, "the test drives the About entry by this id");
+
 CReaderDlg::CReaderDlg()
-    : CMainDialog(IDD_READER, IDI_READER), m_strChapter("Preface"), m_strKeyword("intro") {
+    : CMainDialog(IDD_READER, IDI_READER, LoadResourceString(IDS_ABOUT_ENTRY)),
+      m_strChapter("Preface"),
+      m_strKeyword("intro") {
   LoadPosition();
 }
 
@@ -63,29 +69,8 @@ bool CReaderDlg::OnInitDialog() {
   SetDropDownEntries(chapters, kDropDownEntries);
   SetDropDownEntries(keywords, kDropDownEntries);
   CMainDialog::OnInitDialog();
-  ModifySystemMenu();
-  AddToolTips();
-  return true;
-}
-
-// Adds the About entry and takes out the entries a fixed-size window does not use (Restore,
-// Size and Maximize).
-void CReaderDlg::ModifySystemMenu() {
-  HMENU menu = GetSystemMenu(m_hWnd, FALSE);
-  if (!menu) return;
-  char about[64] = "";
-  if (LoadStringA(GetModuleHandleA(nullptr), IDS_ABOUT_ENTRY, about, sizeof about) > 0) {
-    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(menu, MF_STRING, IDM_ABOUT, about);
-  }
-  for (int position = 0; position < 3; ++position) RemoveMenu(menu, position, MF_BYPOSITION);
-}
-
-void CReaderDlg::AddToolTips() {
-  static const struct {
-    int id;
-    const char* text;
-  } kTips[] = {
+  RemoveSizingCommands();
+  AddToolTips({
       {IDC_ADD, "add commands or tips"},
       {IDC_HELP_BUTTON, "help wizard"},
       {IDOK, "go to the selected chapter"},
@@ -94,15 +79,16 @@ void CReaderDlg::AddToolTips() {
       {IDC_CHAPTER, "select chapter"},
       {IDC_KEYWORD, "select command or keyword"},
       {IDC_SELECTION, "current selection"},
-  };
-  m_toolTip.Create(m_hWnd);
-  m_toolTip.Activate(true);
-  for (const auto& tip : kTips) m_toolTip.AddTool(GetDlgItem(tip.id), tip.text);
+  });
+  return true;
 }
 
-bool CReaderDlg::PreTranslateMessage(MSG* msg) {
-  m_toolTip.RelayEvent(msg);
-  return CMainDialog::PreTranslateMessage(msg);
+// Takes out the system menu's entries that a fixed-size window does not use: removing at
+// positions 0, 1 and 2 of the menu as each removal leaves it takes Restore, Size and Maximize.
+void CReaderDlg::RemoveSizingCommands() {
+  HMENU menu = GetSystemMenu(m_hWnd, FALSE);
+  if (!menu) return;
+  for (int position = 0; position < 3; ++position) RemoveMenu(menu, position, MF_BYPOSITION);
 }
 
 // Shows a chapter of the table, built-in or the user's own; false when there is none.
@@ -117,7 +103,7 @@ bool CReaderDlg::ShowFoundChapter(int chapter) {
 
 // The Chapter button and Enter: show the chosen chapter. The window stays open.
 void CReaderDlg::OnOK() {
-  UpdateData(true);
+  if (!UpdateData(true)) return;
   m_strSelection = m_strChapter;
   if (!ShowFoundChapter(FindChapter(m_strChapter))) {
     ShowMessage("Please select any chapter from the drop down box only.    ", kTitle,
@@ -128,7 +114,7 @@ void CReaderDlg::OnOK() {
 }
 
 void CReaderDlg::OnCommandButton() {
-  UpdateData(true);
+  if (!UpdateData(true)) return;
   m_strSelection = m_strKeyword;
   if (!ShowFoundChapter(FindKeywordChapter(m_strKeyword))) {
     ShowMessage("Please select any command or keyword from the drop down box only.    ", kTitle,
@@ -178,7 +164,7 @@ void CReaderDlg::SaveUserChapter() {
 }
 
 void CReaderDlg::OnAddButton() {
-  UpdateData(true);
+  if (!UpdateData(true)) return;
   m_strSelection = "User Defined Command or Chapter";
   m_strKeyword = "User Defined Command";
   m_strChapter = "User Defined Chapter";
@@ -201,7 +187,8 @@ bool CReaderDlg::OnHelpRequest() {
 void CReaderDlg::OnHelpButton() { ShowHelp(); }
 
 void CReaderDlg::OnUpdatesButton() {
-  OpenWithAssociatedProgram("Readme.html", kProgramFolder, kProductPage, m_hWnd, kTitle);
+  OpenWithAssociatedProgram("Readme.html", LUNETAR_PROGRAM_FOLDER, LUNETAR_PRODUCT_PAGE, m_hWnd,
+                            kTitle);
 }
 
 bool CReaderDlg::OnCommand(int id, int notifyCode) {
@@ -225,8 +212,6 @@ bool CReaderDlg::OnCommand(int id, int notifyCode) {
 
 bool CReaderDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   switch (message) {
-    case WM_SYSCOMMAND:
-      return OnSysCommand(static_cast<UINT>(wParam));
     case WM_SIZE:
       OnSize(static_cast<UINT>(wParam));
       return false;  // the default handling runs as well
@@ -234,11 +219,9 @@ bool CReaderDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
   return CMainDialog::OnMessage(message, wParam, lParam, result);
 }
 
-bool CReaderDlg::OnSysCommand(UINT id) {
-  if ((id & 0xFFF0) != IDM_ABOUT) return false;
+void CReaderDlg::OnAbout() {
   CReaderAboutDlg about;
   about.DoModal();
-  return true;
 }
 
 void CReaderDlg::OnSize(UINT kind) {

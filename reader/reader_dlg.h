@@ -4,7 +4,6 @@
 #include <string>
 
 #include "common/dialog.h"
-#include "common/tool_tip.h"
 
 namespace lunetar {
 
@@ -15,12 +14,12 @@ class CReaderDlg : public CMainDialog {
  protected:
   bool OnHelpRequest() override;
   void DoDataExchange(CDataExchange& dx) override;
-  bool PreTranslateMessage(MSG* msg) override;
   bool OnInitDialog() override;
   void OnOK() override;
   void OnCancel() override;
   bool OnCommand(int id, int notifyCode) override;
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  void OnAbout() override;
 
  private:
   void LoadPosition();
@@ -35,15 +34,12 @@ class CReaderDlg : public CMainDialog {
   void OnHelpButton();
   void OnUpdatesButton();
   void OnSize(UINT kind);
-  bool OnSysCommand(UINT id);
-  void AddToolTips();
-  void ModifySystemMenu();
+  void RemoveSizingCommands();
 
   CListBox m_listText;
   std::string m_strChapter;
   std::string m_strKeyword;
   std::string m_strSelection;
-  CToolTip m_toolTip;
 };
 
 }  // namespace lunetar

@@ -10,7 +10,7 @@ std::string PositionFolderParent() {
   static const std::string parent = [] {
     char appData[MAX_PATH] = "";
     SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData);
-    return std::string(appData) + "\\Lunetar";
+    return std::string(appData) + "\\" LUNETAR_COMPANY;
   }();
   return parent;
 }

@@ -3,13 +3,12 @@
 
 #include <string>
 
+#include "common/suite.h"
+
 namespace lunetar {
 
-// The suite's program folder: the documents and the user entries file live here.
-constexpr const char* kProgramFolder = "C:\\Program Files\\Lunetar\\";
-constexpr const char* kUserChapterPath = "C:\\Program Files\\Lunetar\\user.ini";
-// The maker's product page, opened by Updates.
-constexpr const char* kProductPage = "https://lunetar.example/korvadex/";
+// The user entries file lives in the program folder, beside the documents.
+constexpr const char* kUserChapterPath = LUNETAR_PROGRAM_FOLDER "user.ini";
 
 // The position state file lives in the user's own application data, where a standard user can
 // always write: <AppData>\Lunetar\Korvadex\position.txt.

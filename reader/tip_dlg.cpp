@@ -13,12 +13,6 @@ namespace {
 constexpr const char* kSection = "Tip";
 constexpr const char* kTipsFile = "gtips.txt";
 
-std::string LoadText(int id) {
-  char text[256] = "";
-  LoadStringA(CApp::Get().Instance(), id, text, sizeof text);
-  return text;
-}
-
 // The platform's switches for a program started by another to serve it, which must not greet
 // anyone: /Embedding and /Automation, also with "-".
 bool StartedForAnotherProgram(const std::string& commandLine) {
@@ -55,7 +49,7 @@ CTipOfTheDayDlg::CTipOfTheDayDlg()
     : CDialog(IDD_TIP_OF_THE_DAY), m_tipsFile(kTipsFile, m_settings) {
   m_bShowAtStartup = ShowTipAtStartup(m_settings) ? 1 : 0;
   if (!m_tipsFile.IsOpen()) {
-    m_strTipText = LoadText(IDS_TIPS_FILE_MISSING);
+    m_strTipText = LoadResourceString(IDS_TIPS_FILE_MISSING);
     m_bHasTips = false;
     return;
   }
@@ -68,7 +62,7 @@ void CTipOfTheDayDlg::TakeTip(TipRead read, const std::string& tip) {
       m_strTipText = tip;
       break;
     case TipRead::SeekFailed:
-      ShowMessage(LoadText(IDS_TIPS_FILE_TROUBLE).c_str(), CApp::Get().Name().c_str(),
+      ShowMessage(LoadResourceString(IDS_TIPS_FILE_TROUBLE).c_str(), CApp::Get().Name().c_str(),
                   MB_ICONWARNING | MB_OK);
       m_strTipText.clear();
       break;
@@ -150,7 +144,7 @@ void CTipOfTheDayDlg::OnPaint() {
   RECT band = area;
   band.left += size.bmWidth;
   band.bottom = band.top + size.bmHeight;
-  const std::string heading = LoadText(IDS_TIP_HEADING);
+  const std::string heading = LoadResourceString(IDS_TIP_HEADING);
   DrawTextA(dc, heading.c_str(), -1, &band, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
 
   SelectObject(memory, previous);

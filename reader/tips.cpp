@@ -51,25 +51,24 @@ TipRead ReadNextTip(std::FILE* file, std::string& tip) {
 }
 
 TipsFile::TipsFile(const std::string& path, TipSettings& settings)
-    : m_settings(settings), m_pFile(std::fopen(path.c_str(), "rb")) {
+    : m_settings(settings), m_pFile(OpenFile(path, "rb")) {
   long start = settings.GetInt("FilePos", 0);
   if (!m_pFile) return;
-  const std::string stamp = TimeStampOf(m_pFile);
+  const std::string stamp = TimeStampOf(m_pFile.get());
   if (settings.GetString("TimeStamp", "") != stamp) {
     settings.WriteString("TimeStamp", stamp);
     start = 0;
   }
-  if (start < 0 || std::fseek(m_pFile, start, SEEK_SET) != 0) {
+  if (start < 0 || std::fseek(m_pFile.get(), start, SEEK_SET) != 0) {
     m_firstRead = TipRead::SeekFailed;
     return;
   }
-  m_firstRead = ReadNextTip(m_pFile, m_strFirstTip);
+  m_firstRead = ReadNextTip(m_pFile.get(), m_strFirstTip);
 }
 
 TipsFile::~TipsFile() {
   if (!m_pFile) return;
-  m_settings.WriteInt("FilePos", static_cast<int>(std::ftell(m_pFile)));
-  std::fclose(m_pFile);
+  m_settings.WriteInt("FilePos", static_cast<int>(std::ftell(m_pFile.get())));
 }
 
 bool ShowTipAtStartup(TipSettings& settings) { return settings.GetInt("StartUp", 0) == 0; }

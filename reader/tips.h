@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <string>
 
+#include "common/file_ptr.h"
+
 namespace lunetar {
 
 // The reader's settings store, section "Tip".
@@ -38,7 +40,7 @@ class TipsFile {
  public:
   // Opens the file, finds where the search continues and reads the first tip (FirstTip).
   TipsFile(const std::string& path, TipSettings& settings);
-  // Stores where the next search begins.
+  // Stores where the next search begins; the file closes after it.
   ~TipsFile();
   TipsFile(const TipsFile&) = delete;
   TipsFile& operator=(const TipsFile&) = delete;
@@ -47,11 +49,11 @@ class TipsFile {
   // The result of reading the first tip; SeekFailed when the stored offset could not be used.
   TipRead FirstRead() const { return m_firstRead; }
   const std::string& FirstTip() const { return m_strFirstTip; }
-  TipRead Next(std::string& tip) { return ReadNextTip(m_pFile, tip); }
+  TipRead Next(std::string& tip) { return ReadNextTip(m_pFile.get(), tip); }
 
  private:
   TipSettings& m_settings;
-  std::FILE* m_pFile;
+  FilePtr m_pFile;
   TipRead m_firstRead = TipRead::NoTip;
   std::string m_strFirstTip;
 };

@@ -28,7 +28,7 @@
 // Commands the application handles
 #define ID_SHOW_TIP_OF_THE_DAY 105
 
-// System menu: the About entry
+// System menu: the About entry, the framework's kAboutCommand (CMainDialog)
 #define IDM_ABOUT 0x0010
 
 // Controls of the reader window

@@ -3,12 +3,18 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "driver.h"
 #include "resources/reader_ids.h"
 #include "reader_fixture.h"
 
 namespace e2e {
 namespace {
+
+using Hints = std::vector<std::pair<int, std::string>>;
 
 constexpr const char* kChapterWarning = "Please select any chapter from the drop down box only.    ";
 constexpr const char* kKeywordWarning =
@@ -240,17 +246,21 @@ TEST_F(ReaderTest, UpdatesOpensTheProductPageInTheBrowser) {
 
 TEST_F(ReaderTest, EveryControlHasItsToolTip) {
   ASSERT_TRUE(Open());
-  const std::vector<std::pair<int, std::string>> expected = {
-      {IDC_ADD, "add commands or tips"},
-      {IDC_HELP_BUTTON, "help wizard"},
-      {IDOK, "go to the selected chapter"},
-      {IDC_COMMAND, "go to the selected command or keyword"},
-      {IDC_UPDATES, "check for updates"},
-      {IDC_CHAPTER, "select chapter"},
-      {IDC_KEYWORD, "select command or keyword"},
-      {IDC_SELECTION, "current selection"},
-  };
-  EXPECT_EQ(ToolTips(reader_), expected);
+  EXPECT_EQ(ToolTips(reader_), (Hints{{IDC_ADD, "add commands or tips"},
+                                          {IDC_HELP_BUTTON, "help wizard"},
+                                          {IDOK, "go to the selected chapter"},
+                                          {IDC_COMMAND, "go to the selected command or keyword"},
+                                          {IDC_UPDATES, "check for updates"},
+                                          {IDC_CHAPTER, "select chapter"},
+                                          {IDC_KEYWORD, "select command or keyword"},
+                                          {IDC_SELECTION, "current selection"}}));
+
+  HWND add = PressFor(reader_, IDC_ADD, "   Add Command or Tip");
+  ASSERT_TRUE(add);
+  EXPECT_EQ(ToolTips(add), (Hints{{IDOK, "add command or tip"},
+                                      {IDC_ENTRY, "enter your command or tip here"}}));
+  PostKey(add, VK_ESCAPE);
+  ASSERT_TRUE(WaitUntilGone(add));
 }
 
 }  // namespace

@@ -9,7 +9,7 @@ namespace lunetar {
 namespace {
 
 // A folder in memory: which files exist, and which of them are in use.
-class FakeFiles : public UninstallFiles {
+class FakeFiles : public FileAccess {
  public:
   std::set<std::string> present;
   std::set<std::string> inUse;
