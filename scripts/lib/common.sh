@@ -8,7 +8,8 @@ BUILD="$ROOT/build"
 PACKAGES=(cmake make g++ libgtest-dev googletest g++-mingw-w64-x86-64-posix
           binutils-mingw-w64-x86-64 wine wine64 fonts-wine xvfb x11-utils imagemagick util-linux)
 
-say() { printf '== %s\n' "$*"; }
+# Progress, with the seconds since the script started.
+say() { printf '== %3d s  %s\n' "$SECONDS" "$*"; }
 
 # Stops the script with a message that names the step that failed.
 die() {
