@@ -15,6 +15,9 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 # One file per program: no runtime DLLs of the compiler next to the executables.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 
-# Windows test programs run on this machine through Wine.
-find_program(WINE_PROGRAM NAMES wine64 wine)
-set(CMAKE_CROSSCOMPILING_EMULATOR ${WINE_PROGRAM})
+# Windows test programs run on this machine through Wine. The scripts name the Wine they resolved
+# after installing it; a lookup cached by an earlier configure would outlive a missing Wine.
+if(NOT CMAKE_CROSSCOMPILING_EMULATOR)
+  find_program(WINE_PROGRAM NAMES wine64 wine)
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${WINE_PROGRAM})
+endif()

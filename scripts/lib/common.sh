@@ -66,7 +66,8 @@ build_native() {  # build_native DIR [cmake args...]
 
 build_windows() {
   cmake -S "$ROOT" -B "$BUILD/win" -DCMAKE_BUILD_TYPE=Release \
-        -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64.cmake" >/dev/null &&
+        -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64.cmake" \
+        -DCMAKE_CROSSCOMPILING_EMULATOR="$WINE" >/dev/null &&
     cmake --build "$BUILD/win" -j"$(nproc)"
 }
 
@@ -100,6 +101,12 @@ stop_started() {
   STARTED_PIDS=()
   OWN_PREFIX=
 }
+# forget_started PID: a process we waited for is gone, and its number may go to another one.
+forget_started() {
+  local kept=() pid
+  for pid in "${STARTED_PIDS[@]}"; do [ "$pid" = "$1" ] || kept+=("$pid"); done
+  STARTED_PIDS=("${kept[@]}")
+}
 on_exit() {
   local rc=$?
   stop_started
@@ -117,7 +124,9 @@ start_display() {
     Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
     pid=$!
     for _ in $(seq 100); do
-      if DISPLAY=":$n" xdpyinfo >/dev/null 2>&1; then
+      # The display that answers must be our Xvfb's: the lock file names the server that won.
+      if DISPLAY=":$n" xdpyinfo >/dev/null 2>&1 && kill -0 "$pid" 2>/dev/null &&
+        [ "$(tr -d ' \n' <"/tmp/.X$n-lock" 2>/dev/null)" = "$pid" ]; then
         STARTED_PIDS+=("$pid")
         export DISPLAY=":$n"
         return 0
@@ -129,6 +138,29 @@ start_display() {
     wait "$pid" 2>/dev/null || true
   done
   echo "no X display could be started (tried :90 to :140)" >&2
+  return 1
+}
+
+# settled_screenshot FILE: the whole virtual screen as a PNG, taken once it has stopped changing
+# (a window is mapped before it has drawn its controls).
+settled_screenshot() {
+  local dir size previous current
+  dir=$(dirname "$1")
+  mkdir -p "$dir" || return 1
+  size=$(xdpyinfo | awk '/dimensions:/ {print $2}')
+  previous="$dir/.previous.rgb"
+  current="$dir/.current.rgb"
+  rm -f "$previous"
+  for _ in $(seq 50); do
+    import -window root "rgb:$current" || return 1
+    if [ -f "$previous" ] && cmp -s "$previous" "$current"; then
+      convert -size "$size" -depth 8 "rgb:$current" "$1" && rm -f "$previous" "$current"
+      return
+    fi
+    mv "$current" "$previous"
+    sleep 0.2
+  done
+  echo "the screen did not settle" >&2
   return 1
 }
 
@@ -190,7 +222,7 @@ map_drive_a() {
 }
 
 # A persistent wineserver of our own, so that each program starts in a fraction of a second.
-# Stopping it by its pid ends every program of the prefix with it, and nothing outside it.
+# stop_started ends it, with every program of the prefix, through the prefix we hold.
 start_wineserver() {
   local ids
   ids=$(stat -c '%d %i' "$WINEPREFIX" | { read -r dev ino; printf 'server-%x-%x' "$dev" "$ino"; })

@@ -29,22 +29,34 @@ std::wstring Widen(const std::string& text) {
   return wide;
 }
 
-// Sends a message that carries no pointer and waits for its handler, however long the window's
-// thread takes, up to the timeout.
+// Sends a message and waits for its handler, however long the window's thread takes, up to the
+// timeout.
 bool SendAndWait(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                  DWORD_PTR* result = nullptr) {
   DWORD_PTR ignored = 0;
-  return SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL, kTimeoutMs,
+  return SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, kTimeoutMs,
                              result ? result : &ignored) != 0;
 }
+
+}  // namespace
+
+LRESULT Ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  DWORD_PTR result = 0;
+  EXPECT_TRUE(SendAndWait(window, message, wParam, lParam, &result))
+      << "no answer to message 0x" << std::hex << message << " from the window \""
+      << WindowText(window) << "\"";
+  return static_cast<LRESULT>(result);
+}
+
+namespace {
 
 // Item texts of another process's list or drop-down come back as UTF-16 whatever is asked for,
 // so they are read with the wide messages.
 std::string ItemOf(HWND control, UINT lengthMessage, UINT textMessage, int index) {
-  LRESULT length = SendMessageW(control, lengthMessage, index, 0);
+  LRESULT length = Ask(control, lengthMessage, index, 0);
   if (length < 0) return {};
   std::wstring text(length + 1, L'\0');
-  SendMessageW(control, textMessage, index, reinterpret_cast<LPARAM>(&text[0]));
+  Ask(control, textMessage, index, reinterpret_cast<LPARAM>(&text[0]));
   text.resize(lstrlenW(text.c_str()));
   return Narrow(text);
 }
@@ -52,7 +64,7 @@ std::string ItemOf(HWND control, UINT lengthMessage, UINT textMessage, int index
 std::vector<std::string> ItemsOf(HWND control, UINT countMessage, UINT lengthMessage,
                                  UINT textMessage) {
   std::vector<std::string> items;
-  const LRESULT count = SendMessageW(control, countMessage, 0, 0);
+  const LRESULT count = Ask(control, countMessage, 0, 0);
   for (int i = 0; i < count; ++i) items.push_back(ItemOf(control, lengthMessage, textMessage, i));
   return items;
 }
@@ -174,15 +186,15 @@ std::string ItemText(HWND dialog, int id) {
 
 void SetItemText(HWND dialog, int id, const std::string& text) {
   const std::wstring wide = Widen(text);
-  SendMessageW(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+  Ask(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
 }
 
 bool IsChecked(HWND dialog, int id) {
-  return SendMessageW(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+  return Ask(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 void SetChecked(HWND dialog, int id, bool checked) {
-  SendMessageW(GetDlgItem(dialog, id), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+  Ask(GetDlgItem(dialog, id), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 void Press(HWND dialog, int id) {
@@ -211,17 +223,17 @@ void PostClick(HWND dialog, int id) {
 bool PickEntry(HWND dialog, int comboId, const std::string& text) {
   HWND combo = GetDlgItem(dialog, comboId);
   const std::wstring wide = Widen(text);
-  LRESULT index = SendMessageW(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+  LRESULT index = Ask(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                                reinterpret_cast<LPARAM>(wide.c_str()));
   if (index == CB_ERR) return false;
-  SendMessageW(combo, CB_SETCURSEL, index, 0);
+  Ask(combo, CB_SETCURSEL, index, 0);
   return SendAndWait(dialog, WM_COMMAND, MAKEWPARAM(comboId, CBN_SELCHANGE),
                      reinterpret_cast<LPARAM>(combo));
 }
 
 std::string SelectedEntry(HWND dialog, int comboId) {
   HWND combo = GetDlgItem(dialog, comboId);
-  LRESULT index = SendMessageW(combo, CB_GETCURSEL, 0, 0);
+  LRESULT index = Ask(combo, CB_GETCURSEL, 0, 0);
   if (index == CB_ERR) return {};
   return ItemOf(combo, CB_GETLBTEXTLEN, CB_GETLBTEXT, static_cast<int>(index));
 }
@@ -235,12 +247,12 @@ std::vector<std::string> ListLines(HWND dialog, int listId) {
 }
 
 int ListSelection(HWND dialog, int listId) {
-  return static_cast<int>(SendMessageW(GetDlgItem(dialog, listId), LB_GETCURSEL, 0, 0));
+  return static_cast<int>(Ask(GetDlgItem(dialog, listId), LB_GETCURSEL, 0, 0));
 }
 
 void SelectRow(HWND dialog, int listId, int index) {
   HWND list = GetDlgItem(dialog, listId);
-  SendMessageW(list, LB_SETCURSEL, index, 0);
+  Ask(list, LB_SETCURSEL, index, 0);
   EXPECT_TRUE(SendAndWait(dialog, WM_COMMAND, MAKEWPARAM(listId, LBN_SELCHANGE),
                           reinterpret_cast<LPARAM>(list)))
       << "the window did not handle the selection in list " << listId;
@@ -272,7 +284,7 @@ std::vector<std::pair<int, std::string>> ToolTips(HWND window) {
     ADD_FAILURE() << "cannot reach the tool-tip control's process";
     return hints;
   }
-  const LRESULT count = SendMessageA(tips, TTM_GETTOOLCOUNT, 0, 0);
+  const LRESULT count = Ask(tips, TTM_GETTOOLCOUNT, 0, 0);
   for (LRESULT i = 0; i < count; ++i) {
     TTTOOLINFOA tool = {};
     tool.cbSize = sizeof tool;
@@ -280,7 +292,7 @@ std::vector<std::pair<int, std::string>> ToolTips(HWND window) {
     const char nothing = '\0';
     remote.Write(0, &tool, sizeof tool);
     remote.Write(kTextOffset, &nothing, 1);
-    if (!SendMessageA(tips, TTM_ENUMTOOLSA, i, reinterpret_cast<LPARAM>(remote.At(0)))) continue;
+    if (!Ask(tips, TTM_ENUMTOOLSA, i, reinterpret_cast<LPARAM>(remote.At(0)))) continue;
     char text[kTextSize] = "";
     remote.Read(0, &tool, sizeof tool);
     remote.Read(kTextOffset, text, sizeof text - 1);
@@ -349,6 +361,15 @@ void WriteFile(const std::string& path, const std::string& bytes) {
   out << bytes;
   out.close();
   EXPECT_TRUE(out) << "cannot write " << path;
+}
+
+HeldFile::HeldFile(const std::string& path)
+    : m_handle(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                           OPEN_EXISTING, 0, nullptr)) {}
+
+void HeldFile::Release() {
+  if (m_handle != INVALID_HANDLE_VALUE) CloseHandle(m_handle);
+  m_handle = INVALID_HANDLE_VALUE;
 }
 
 bool DriveA::Available() { return !DriveAFolder().empty(); }

@@ -36,6 +36,10 @@ HWND WaitForWindow(const char* className, const char* title, DWORD timeoutMs = k
 HWND FindVisibleWindow(const char* className, const char* title);
 bool WaitUntilGone(HWND window, DWORD timeoutMs = kTimeoutMs);
 
+// Sends a message to another process's window and returns its result; fails the test when the
+// window does not answer in time (a hung program then ends its test, not the whole run).
+LRESULT Ask(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+
 std::string WindowText(HWND window);
 std::string ItemText(HWND dialog, int id);
 void SetItemText(HWND dialog, int id, const std::string& text);
@@ -95,6 +99,21 @@ std::vector<std::string> FileLines(const std::string& path);
 std::string FileBytes(const std::string& path);
 bool FileExists(const std::string& path);
 void WriteFile(const std::string& path, const std::string& bytes);
+
+// A file held open the way a program that uses it holds it: while held it cannot be deleted or
+// replaced. Released at the latest when the holder goes, so a failed test leaves no file in use.
+class HeldFile {
+ public:
+  explicit HeldFile(const std::string& path);
+  ~HeldFile() { Release(); }
+  HeldFile(const HeldFile&) = delete;
+  HeldFile& operator=(const HeldFile&) = delete;
+  bool IsHeld() const { return m_handle != INVALID_HANDLE_VALUE; }
+  void Release();
+
+ private:
+  HANDLE m_handle;
+};
 
 // Drive A: of the test prefix is mapped by the test script to a folder that does not exist until
 // a test inserts the disk: the folder is the disk, removing it ejects it.

@@ -34,11 +34,12 @@ class LauncherTest : public SuiteTest {
   void SetUp() override {
     SuiteTest::SetUp();
     if (HasFatalFailure()) return;
-    Install("launch.exe", "launch.exe");
-    Install("guide.exe", "guide.exe");
-    Install("recorder.exe", "sarnovo.exe");
-    ReaderFixture::ForgetTipSettings();
-    ReaderFixture::SetTipSetting("StartUp", 1);  // the reader opens without its Tip of the Day
+    ASSERT_NO_FATAL_FAILURE(Install("launch.exe", "launch.exe"));
+    ASSERT_NO_FATAL_FAILURE(Install("guide.exe", "guide.exe"));
+    ASSERT_NO_FATAL_FAILURE(Install("recorder.exe", "sarnovo.exe"));
+    ASSERT_NO_FATAL_FAILURE(ReaderFixture::ForgetTipSettings());
+    // The reader opens without its Tip of the Day.
+    ASSERT_NO_FATAL_FAILURE(ReaderFixture::SetTipSetting("StartUp", 1));
   }
   HWND Open(const char* folder = kProgramFolder) {
     launcher_ = Start("launch.exe", "#32770", "", folder);
@@ -171,13 +172,12 @@ TEST_F(LauncherTest, UninstallRemovesTheSuiteAndKeepsTheLauncherAndNotes) {
 TEST_F(LauncherTest, FileInUseStopsTheUninstall) {
   CreateSuiteFiles();
   const std::string held = std::string(kProgramFolder) + "Readme.txt";  // fifth in the list
-  HANDLE handle = CreateFileA(held.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, 0, nullptr);
-  ASSERT_NE(handle, INVALID_HANDLE_VALUE);
+  HeldFile inUse(held);
+  ASSERT_TRUE(inUse.IsHeld());
   ASSERT_TRUE(Open());
   Uninstall(IDYES);
   EXPECT_EQ(FinalMessage(kInUse), 1u);
-  CloseHandle(handle);
+  inUse.Release();
   for (std::size_t i = 0; i < kSuiteFiles.size(); ++i) {
     EXPECT_EQ(FileExists(kSuiteFiles[i]), i >= 4) << kSuiteFiles[i];
   }

@@ -20,20 +20,25 @@ std::string AppData() {
 void ReaderFixture::SetUp() {
   SuiteTest::SetUp();
   if (HasFatalFailure()) return;
-  Install("guide.exe", "guide.exe");
-  Install("recorder.exe", "launch.exe");
+  ASSERT_NO_FATAL_FAILURE(Install("guide.exe", "guide.exe"));
+  ASSERT_NO_FATAL_FAILURE(Install("recorder.exe", "launch.exe"));
   const std::string position = PositionFile();
   ASSERT_TRUE(DeleteFileA(position.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND ||
               GetLastError() == ERROR_PATH_NOT_FOUND)
       << "cannot remove " << position;
-  ForgetTipSettings();
-  SetTipSetting("StartUp", 1);
+  ASSERT_NO_FATAL_FAILURE(ForgetTipSettings());
+  ASSERT_NO_FATAL_FAILURE(SetTipSetting("StartUp", 1));
 }
 
-void ReaderFixture::ForgetTipSettings() { RegDeleteTreeA(HKEY_CURRENT_USER, kTipKey); }
+void ReaderFixture::ForgetTipSettings() {
+  const LONG result = RegDeleteTreeA(HKEY_CURRENT_USER, kTipKey);
+  ASSERT_TRUE(result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND) << "error " << result;
+}
 
 void ReaderFixture::SetTipSetting(const char* entry, DWORD value) {
-  RegSetKeyValueA(HKEY_CURRENT_USER, kTipKey, entry, REG_DWORD, &value, sizeof value);
+  ASSERT_EQ(RegSetKeyValueA(HKEY_CURRENT_USER, kTipKey, entry, REG_DWORD, &value, sizeof value),
+            ERROR_SUCCESS)
+      << entry;
 }
 
 long ReaderFixture::TipSetting(const char* entry) {

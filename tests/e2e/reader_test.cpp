@@ -61,9 +61,9 @@ TEST_F(ReaderTest, FirstRunShowsDefaultsAndAnEmptyText) {
   // An opened list shows many entries, not the one that the template's height leaves room for.
   for (int combo : {IDC_CHAPTER, IDC_KEYWORD}) {
     RECT dropped = {};
-    SendMessageW(GetDlgItem(reader_, combo), CB_GETDROPPEDCONTROLRECT, 0,
+    Ask(GetDlgItem(reader_, combo), CB_GETDROPPEDCONTROLRECT, 0,
                  reinterpret_cast<LPARAM>(&dropped));
-    const LRESULT entry = SendMessageW(GetDlgItem(reader_, combo), CB_GETITEMHEIGHT, 0, 0);
+    const LRESULT entry = Ask(GetDlgItem(reader_, combo), CB_GETITEMHEIGHT, 0, 0);
     EXPECT_GE(dropped.bottom - dropped.top, 16 * entry) << combo;
   }
   std::vector<std::string> keywords = ComboEntries(reader_, IDC_KEYWORD);

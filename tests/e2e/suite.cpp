@@ -34,9 +34,11 @@ void SetDefaultValue(const std::string& key, const std::string& value) {
   ASSERT_EQ(RegCreateKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
                             &handle, nullptr),
             ERROR_SUCCESS);
-  RegSetValueExA(handle, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                 static_cast<DWORD>(value.size() + 1));
+  const LONG written =
+      RegSetValueExA(handle, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                     static_cast<DWORD>(value.size() + 1));
   RegCloseKey(handle);
+  ASSERT_EQ(written, ERROR_SUCCESS) << key;
 }
 
 std::vector<std::string> SplitTabs(const std::string& line) {
@@ -114,12 +116,12 @@ void SuiteTest::SetUp() {
   }
   WriteFile(std::string(kProgramFolder) + "Readme.html", "<!DOCTYPE html><title>Readme</title>\r\n");
   WriteFile(std::string(kProgramFolder) + "Readme.txt", "Readme\r\n");
-  SetDefaultValue(".html", "LunetarTest.html");
-  SetDefaultValue("LunetarTest.html\\shell\\open\\command",
-                  "\"" + std::string(kTestFolder) + "browser.exe\" \"%1\"");
-  SetDefaultValue(".txt", "LunetarTest.txt");
-  SetDefaultValue("LunetarTest.txt\\shell\\open\\command",
-                  "\"" + std::string(kTestFolder) + "editor.exe\" \"%1\"");
+  ASSERT_NO_FATAL_FAILURE(SetDefaultValue(".html", "LunetarTest.html"));
+  ASSERT_NO_FATAL_FAILURE(SetDefaultValue("LunetarTest.html\\shell\\open\\command",
+                  "\"" + std::string(kTestFolder) + "browser.exe\" \"%1\""));
+  ASSERT_NO_FATAL_FAILURE(SetDefaultValue(".txt", "LunetarTest.txt"));
+  ASSERT_NO_FATAL_FAILURE(SetDefaultValue("LunetarTest.txt\\shell\\open\\command",
+                  "\"" + std::string(kTestFolder) + "editor.exe\" \"%1\""));
 }
 
 void SuiteTest::TearDown() {

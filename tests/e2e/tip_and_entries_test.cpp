@@ -177,7 +177,7 @@ class EntriesTest : public ReaderFixture {
 };
 
 TEST_F(EntriesTest, FirstAddStoresHeadingEntryAndEmptyLines) {
-  Add("  ls -la | more  ");
+  ASSERT_NO_FATAL_FAILURE(Add("  ls -la | more  "));
   EXPECT_EQ(UserFile(), "User Defined Commands and Tips\r\n\r\n  ls -la | more  \r\n\r\n");
   EXPECT_EQ(ListLines(reader_, IDC_TEXT_LIST),
             (std::vector<std::string>{"User Defined Commands and Tips", "", "  ls -la | more  ", ""}));
@@ -185,7 +185,7 @@ TEST_F(EntriesTest, FirstAddStoresHeadingEntryAndEmptyLines) {
   EXPECT_EQ(SelectedEntry(reader_, IDC_KEYWORD), "User Defined Command");
   EXPECT_EQ(ItemText(reader_, IDC_SELECTION), "User Defined Command or Chapter");
 
-  Add("a second entry");
+  ASSERT_NO_FATAL_FAILURE(Add("a second entry"));
   EXPECT_EQ(ListLines(reader_, IDC_TEXT_LIST),
             (std::vector<std::string>{"User Defined Commands and Tips", "", "  ls -la | more  ", "",
                                       "a second entry", ""}));
@@ -197,15 +197,17 @@ TEST_F(EntriesTest, FirstAddStoresHeadingEntryAndEmptyLines) {
 TEST_F(EntriesTest, EntriesMustFitALine) {
   HWND add = OpenAdd();
   ASSERT_TRUE(add);
-  EXPECT_EQ(SendMessageA(GetDlgItem(add, IDC_ENTRY), EM_GETLIMITTEXT, 0, 0), 100);
+  EXPECT_EQ(Ask(GetDlgItem(add, IDC_ENTRY), EM_GETLIMITTEXT, 0, 0), 100);
   EXPECT_EQ(Refusal(add, ""), "Please enter your own command or tip first.    ");
   EXPECT_EQ(Refusal(add, std::string(95, 'x')), "The command or tip is too long.    ");
   PostClick(add, IDCANCEL);
   ASSERT_TRUE(WaitUntilGone(add));
   EXPECT_EQ(UserFile(), "") << "nothing stored";
 
-  Add(std::string(94, 'y'));
-  EXPECT_EQ(ListLines(reader_, IDC_TEXT_LIST)[2], std::string(94, 'y'));
+  ASSERT_NO_FATAL_FAILURE(Add(std::string(94, 'y')));
+  const std::vector<std::string> lines = ListLines(reader_, IDC_TEXT_LIST);
+  ASSERT_EQ(lines.size(), 4u);
+  EXPECT_EQ(lines[2], std::string(94, 'y'));
 }
 
 TEST_F(EntriesTest, CancelAtOnceShowsTheChapterAndItsLabels) {
@@ -229,7 +231,7 @@ TEST_F(EntriesTest, HandEditedFileIsShownInPiecesAndKeptInOrder) {
             "zeta first\r\n   alpha second\r\n" + std::string(120, 'w') + "\r\n");
   reader_ = StartReader();
   ASSERT_TRUE(reader_);
-  Add("last");
+  ASSERT_NO_FATAL_FAILURE(Add("last"));
   EXPECT_EQ(ListLines(reader_, IDC_TEXT_LIST),
             (std::vector<std::string>{"zeta first", "   alpha second", std::string(98, 'w'),
                                       std::string(22, 'w'), "last", ""}));
