@@ -40,8 +40,10 @@ struct CollectionFiles {
 // "C:\Program Files\Sarnovo\data.ini" and "desc.ini", or "A:\data.ini" and "A:\desc.ini".
 CollectionFiles FilesOf(CollectionPlace place);
 
-// Reads one collection file: one entry per line, whatever its length; the line end (CR LF or LF)
-// is dropped, a last line without one counts. False when the file cannot be opened.
+// Reads one collection file into entries, replacing what they held: one entry per line, whatever
+// its length; the line end (LF, with a CR right before it) is dropped, any other CR is text, a last
+// line without an end counts, an empty file gives no entries. False, with entries untouched, when
+// the file cannot be opened or read.
 bool ReadCollectionFile(const std::string& path, std::vector<std::string>& entries);
 
 enum class SaveOutcome {
@@ -51,19 +53,23 @@ enum class SaveOutcome {
   AddressesFailed,     // the addresses file could not be written: both files as before
 };
 
-// Saves both lists, the descriptions first: each goes to a temporary file beside its file, every
-// write, flush and close checked, and only when both are complete are the two files replaced.
-// Whatever fails, the earlier pair stays whole.
+// Saves both lists, the descriptions first: each goes to a temporary file beside its file (its
+// name + ".new"), every write, flush and close checked, and only when both are complete are the
+// two files replaced, desc.ini first. The earlier desc.ini waits beside it (+ ".old") until
+// data.ini is replaced too, and moves back when that fails. Whatever fails, the earlier pair stays
+// whole and no temporary stays behind.
 SaveOutcome SaveCollectionFiles(const Collection& collection, const CollectionFiles& files,
                                 ReplaceFileFunction replace);
 
-// The message for a save that did not succeed, in the wording of the place it went to.
+// The message for a save that did not succeed, in the wording of the place it went to; "" for
+// Saved.
 std::string SaveFailureMessage(SaveOutcome outcome, CollectionPlace place);
 
 enum class RestoreOutcome { Restored, AddressesMissing, DescriptionsMissing };
 
-// Reads both backup files before anything changes: collection is replaced only when both
-// could be read.
+// Reads both files of a pair, the addresses first, before anything changes: collection is replaced
+// only when both could be read, and the descriptions are not opened when the addresses are
+// missing.
 RestoreOutcome ReadCollectionFiles(const CollectionFiles& files, Collection& collection);
 
 // The checks of the Add Web Site dialog, in order; "" when the texts are accepted.
