@@ -117,17 +117,7 @@ TEST_F(CatalogTest, FirstStartShowsOnlyTheBuiltInSite) {
   EXPECT_EQ(Installed("desc.ini"), FileOf({kBuiltInDescription}));
 }
 
-TEST_F(CatalogTest, SelectingARowSelectsTheSameRowInTheOtherList) {
-  WriteCollection({kBuiltInAddress, "https://a.example/", "https://b.example/", "https://c.example/"},
-                  {kBuiltInDescription, "Alpha", "Beta", "Gamma"});
-  ASSERT_TRUE(Open());
-  SelectRow(catalog_, IDC_DESCRIPTIONS, 2);
-  ExpectSelection(2, "https://b.example/");
-  SelectRow(catalog_, IDC_ADDRESSES, 3);
-  ExpectSelection(3, "https://c.example/");
-}
-
-TEST_F(CatalogTest, RowsWithoutAPartnerSelectNothingAndAreKept) {
+TEST_F(CatalogTest, SelectingARowSelectsItsPartnerInTheOtherList) {
   // Files edited by hand: five addresses and four descriptions.
   const Lines addresses = {kBuiltInAddress, "https://a.example/", "https://b.example/",
                            "https://c.example/", "https://d.example/"};
@@ -136,7 +126,12 @@ TEST_F(CatalogTest, RowsWithoutAPartnerSelectNothingAndAreKept) {
   ASSERT_TRUE(Open());
   EXPECT_EQ(Addresses(), addresses);
   EXPECT_EQ(Descriptions(), descriptions);
-  SelectRow(catalog_, IDC_DESCRIPTIONS, 1);
+  SelectRow(catalog_, IDC_DESCRIPTIONS, 2);
+  ExpectSelection(2, "https://b.example/");
+  SelectRow(catalog_, IDC_ADDRESSES, 3);
+  ExpectSelection(3, "https://c.example/");
+
+  // A row without a partner selects nothing in the other list and gives no destination.
   SelectRow(catalog_, IDC_ADDRESSES, 4);
   EXPECT_EQ(ListSelection(catalog_, IDC_DESCRIPTIONS), LB_ERR);
   EXPECT_EQ(Destination(), "");
