@@ -157,6 +157,121 @@ def bulb():
     return p
 
 
+def disc(p, cx, cy, r, fill, edge):
+    """A filled circle with a one-pixel rim."""
+    for y in range(len(p)):
+        for x in range(len(p[0])):
+            d = ((x - cx) ** 2 + (y - cy) ** 2) ** 0.5
+            if d <= r:
+                p[y][x] = edge if d > r - 1 else fill
+
+
+def globe(p, cx, cy, r):
+    """The web as a globe: sea, two continents, the equator, two parallels and three
+    meridians, and a highlight."""
+    disc(p, cx, cy, r, BLUE, NAVY)
+    inside = lambda x, y: ((x - cx) ** 2 + (y - cy) ** 2) ** 0.5 <= r - 1
+    for y in range(len(p)):
+        for x in range(len(p[0])):
+            if not inside(x, y):
+                continue
+            u, v = (x - cx) / r, (y - cy) / r
+            if ((u + 0.35) / 0.3) ** 2 + ((v + 0.15) / 0.45) ** 2 <= 1 or \
+               ((u - 0.35) / 0.28) ** 2 + ((v - 0.3) / 0.3) ** 2 <= 1:
+                p[y][x] = GREEN
+    for y in range(len(p)):
+        for x in range(len(p[0])):
+            if not inside(x, y):
+                continue
+            v = (y - cy) / r
+            if abs(y - cy) < 0.5 or abs(abs(y - cy) - r * 0.5) < 0.5:
+                p[y][x] = AQUA
+            w = r * (1 - v * v) ** 0.5
+            if abs(x - cx) < 0.5 or abs(abs(x - cx) - 0.55 * w) < 0.5:
+                p[y][x] = AQUA
+    hx, hy = int(cx - r * 0.5), int(cy - r * 0.6)
+    p[hy][hx] = WHITE
+    p[hy][hx + 1] = WHITE
+    p[hy + 1][hx] = WHITE
+
+
+def pixel_rows(p, rows, left, top):
+    """Paints a picture drawn as rows of letters onto p; a blank keeps what is below."""
+    key = {"N": NAVY, "B": BLUE, "A": AQUA, "G": GREEN, "W": WHITE, "Y": GRAY, "T": TEAL,
+           "S": SILVER}
+    for y, row in enumerate(rows):
+        for x, ch in enumerate(row):
+            if ch != " ":
+                p[top + y][left + x] = key[ch]
+
+
+# The globe as drawn for 16 pixels: a scaled one loses its lines in the rim.
+GLOBE_16 = ["     NNNNNN     ",
+            "   NNBBABBBNN   ",
+            "  NBWBBABBGGBN  ",
+            " NBWGGBABGGGBBN ",
+            " NBGGGGABBGGBBN ",
+            "NBBGGGGABBBBBBBN",
+            "NBBBGGGABBBBBBBN",
+            "NAAAAAAAAAAAAAAN",
+            "NBBBBGGABBBGGBBN",
+            "NBBBBGGABBGGGGBN",
+            " NBBBBGABBGGGBN ",
+            " NBBBBBABBBGBBN ",
+            "  NBBBBABBBBBN  ",
+            "   NNBBABBBNN   ",
+            "     NNNNNN     "]
+
+# The same globe at half that size, for the 16-pixel application icon.
+GLOBE_8 = ["  NNNN  ",
+           " NBBAGN ",
+           "NBGGABBN",
+           "NAAAAAAN",
+           "NBBGAGBN",
+           "NBBBAGGN",
+           " NBBABN ",
+           "  NNNN  "]
+
+
+def catalog_picture(size):
+    """The globe of the catalog window, between its button columns."""
+    p = canvas(size, size)
+    if size == 16:
+        pixel_rows(p, GLOBE_16, 0, 0)
+    else:
+        globe(p, (size - 1) / 2, (size - 1) / 2, size / 2 - 1)
+    return p
+
+
+def catalog(size):
+    """The catalog's application icon: a page of listed sites with the globe in front of it."""
+    p = canvas(size, size)
+    if size == 16:
+        pixel_rows(p, ["YYYYYYYYYY",
+                       "YTTTTTTTTY",
+                       "YWWWWWWWWY",
+                       "YWNWSSSSWY",
+                       "YWWWWWWWWY",
+                       "YWNWSSSSWY",
+                       "YWWWWWWWWY",
+                       "YWNWSSSSWY",
+                       "YWWWWWWWWY",
+                       "YWNWSSSSWY",
+                       "YWWWWWWWWY",
+                       "YYYYYYYYYY"], 1, 1)
+        pixel_rows(p, GLOBE_8, 7, 7)
+        return p
+    rect(p, 3, 3, 22, 27, GRAY)                         # the page's shadow
+    rect(p, 2, 2, 21, 26, GRAY)                         # the page
+    rect(p, 3, 3, 20, 25, WHITE)
+    rect(p, 3, 3, 20, 6, TEAL)                          # its heading
+    for y in (9, 13, 17, 21):                           # one line per site
+        rect(p, 5, y, 6, y + 1, NAVY)
+        rect(p, 8, y, 18, y, SILVER)
+        rect(p, 8, y + 1, 15, y + 1, SILVER)
+    globe(p, 22.0, 22.0, 9.5)
+    return p
+
 if __name__ == "__main__":
     write_ico("korvadex.ico", [book(32), book(16)])
     pixels, palette = strip(452, 8, (0, 0, 96), (0, 160, 176))
@@ -165,3 +280,5 @@ if __name__ == "__main__":
     write_ico("launcher.ico", [launcher(32), launcher(16)])
     pixels, palette = strip(382, 8, (64, 0, 96), (0, 160, 176))
     write_bmp("launcher_banner.bmp", pixels, palette, 8)
+    write_ico("sarnovo.ico", [catalog(32), catalog(16)])
+    write_ico("sarnovo_globe.ico", [catalog_picture(32), catalog_picture(16)])

@@ -83,15 +83,22 @@ build_logged() {
 # ---- processes this script started ----
 
 STARTED_PIDS=()
+MOUNTED=()
 OWN_PREFIX=
 stop_started() {
-  local i pid
+  local i pid mount
   # The programs of our prefix (Wine's services among them) end only with a kill through their
   # server: a server ended by its pid leaves them behind. The prefix is ours alone while we hold
   # its lock, so this ends nothing of another run's.
   if [ -n "$OWN_PREFIX" ]; then
     WINEPREFIX=$OWN_PREFIX "$WINESERVER" -k 2>/dev/null || true
   fi
+  # The test disks go while we still hold the prefix's lock: a run that takes the lock next mounts
+  # its own at the same places.
+  for mount in "${MOUNTED[@]}"; do
+    umount "$mount" 2>/dev/null || umount -l "$mount" 2>/dev/null || true
+  done
+  MOUNTED=()
   # Last started, first stopped: the wineserver and the prefix's lock go before the display.
   for ((i = ${#STARTED_PIDS[@]} - 1; i >= 0; i--)); do
     pid=${STARTED_PIDS[i]}
@@ -219,6 +226,29 @@ prepare_prefix() {
 map_drive_a() {
   export LUNETAR_DRIVE_A=$1
   rm -rf "$LUNETAR_DRIVE_A" && ln -sfn "$LUNETAR_DRIVE_A" "$WINEPREFIX/dosdevices/a:"
+}
+
+# mount_test_disks BASE: a write-protected disk (BASE-readonly) and a full one (BASE-full) for the
+# tests to put in drive A:, each a small tmpfs holding a file that names it (write-protected.disk,
+# full.disk), so a test sees when A: shows it. Mounting needs root, as the package installs do.
+# Call it while holding the prefix's lock: the places are the same for every run.
+mount_test_disks() {
+  local readonly_disk="$1-readonly" full_disk="$1-full" disk
+  for disk in "$readonly_disk" "$full_disk"; do
+    # A run that was killed may have left its disk mounted.
+    if mountpoint -q "$disk"; then umount "$disk" || umount -l "$disk" || return 1; fi
+    mkdir -p "$disk" || return 1
+  done
+  mount -t tmpfs -o size=64k tmpfs "$readonly_disk" ||
+    { echo "cannot mount a tmpfs (the backup tests' disks need root)" >&2; return 1; }
+  MOUNTED+=("$readonly_disk")
+  : >"$readonly_disk/write-protected.disk" && mount -o remount,ro "$readonly_disk" || return 1
+  mount -t tmpfs -o size=64k tmpfs "$full_disk" || return 1
+  MOUNTED+=("$full_disk")
+  : >"$full_disk/full.disk" || return 1
+  # Filled up to the last byte: dd ends when the disk is full.
+  dd if=/dev/zero of="$full_disk/filler" bs=4k 2>/dev/null
+  export LUNETAR_DISK_READONLY=$readonly_disk LUNETAR_DISK_FULL=$full_disk
 }
 
 # A persistent wineserver of our own, so that each program starts in a fraction of a second.

@@ -132,6 +132,39 @@ std::string DriveAFolder() {
   return path;
 }
 
+struct SpecialDisk {
+  const char* variable;  // where the script mounted it
+  const char* marker;    // the file that names it
+};
+
+const SpecialDisk& Special(DriveA::Disk disk) {
+  static const SpecialDisk disks[] = {{"LUNETAR_DISK_READONLY", "write-protected.disk"},
+                                      {"LUNETAR_DISK_FULL", "full.disk"}};
+  return disks[disk == DriveA::Disk::WriteProtected ? 0 : 1];
+}
+
+bool ShowsMarker(const char* marker) {
+  return GetFileAttributesA(DriveA::File(marker).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// Points drive A: of the prefix at a Linux folder. The link is Wine's own record of the drive, and
+// Windows has no call that writes it, so a Linux ln does. Its process cannot be waited for from
+// here: the caller waits for the drive to show what it expects.
+void MapDriveA(const std::string& linuxFolder) {
+  const char* prefix = std::getenv("WINEPREFIX");
+  ASSERT_TRUE(prefix && *prefix) << "WINEPREFIX is not set";
+  std::string commandLine =
+      "ln -sfn \"" + linuxFolder + "\" \"" + std::string(prefix) + "/dosdevices/a:\"";
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process = {};
+  ASSERT_TRUE(CreateProcessA("Z:\\bin\\ln", &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                             nullptr, &startup, &process))
+      << "cannot start ln (error " << GetLastError() << ")";
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+}
+
 }  // namespace
 
 bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs) {
@@ -381,8 +414,38 @@ void DriveA::Insert() {
       << "cannot insert the disk " << folder;
 }
 
+bool DriveA::Available(Disk disk) {
+  const char* folder = std::getenv(Special(disk).variable);
+  return Available() && folder && *folder;
+}
+
+void DriveA::Insert(Disk disk) {
+  ASSERT_TRUE(Available(disk)) << Special(disk).variable << " is not set";
+  MapDriveA(std::getenv(Special(disk).variable));
+  ASSERT_TRUE(Eventually(std::string("A: to show ") + Special(disk).marker,
+                         [&] { return ShowsMarker(Special(disk).marker); }));
+}
+
+std::vector<std::string> DriveA::Files() {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA("A:\\*", &found);
+  if (search == INVALID_HANDLE_VALUE) return names;
+  do {
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(found.cFileName);
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
+  return names;
+}
+
 void DriveA::Eject() {
   const std::string folder = DriveAFolder();
+  for (Disk disk : {Disk::WriteProtected, Disk::Full}) {
+    if (folder.empty() || !ShowsMarker(Special(disk).marker)) continue;
+    MapDriveA(std::getenv("LUNETAR_DRIVE_A"));
+    EXPECT_TRUE(Eventually("A: to be mapped back to its folder",
+                           [&] { return !ShowsMarker(Special(disk).marker); }));
+  }
   if (folder.empty() || !FileExists(folder)) return;
   WIN32_FIND_DATAA found;
   HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);

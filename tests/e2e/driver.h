@@ -117,12 +117,24 @@ class HeldFile {
 
 // Drive A: of the test prefix is mapped by the test script to a folder that does not exist until
 // a test inserts the disk: the folder is the disk, removing it ejects it.
+//
+// A write-protected disk and a full one are small file systems that the script mounts beforehand
+// (LUNETAR_DISK_READONLY, LUNETAR_DISK_FULL); inserting one maps A: to it, and Eject maps A: back
+// to the folder. Each holds a file that names it, by which the test sees that the mapping took
+// effect.
 class DriveA {
  public:
+  enum class Disk { WriteProtected, Full };
+
   // False when the script did not map the drive (LUNETAR_DRIVE_A is not set).
   static bool Available();
+  // False when the script could not mount that disk.
+  static bool Available(Disk disk);
   static void Insert();
+  static void Insert(Disk disk);
   static void Eject();
+  // The files on the disk in A:, by name, in the order the file system lists them.
+  static std::vector<std::string> Files();
   // A file on the inserted disk, as "A:\name".
   static std::string File(const std::string& name) { return "A:\\" + name; }
 };

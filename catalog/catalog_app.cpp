@@ -1,0 +1,23 @@
+#include "catalog/catalog_app.h"
+
+#include "catalog/catalog_dlg.h"
+#include "common/suite.h"
+
+namespace lunetar {
+
+CCatalogApp theApp;
+
+CCatalogApp::CCatalogApp() : CApp(LUNETAR_COMPANY) {}
+
+bool CCatalogApp::InitInstance() {
+  // The collection's folder; one that exists already or cannot be made is no reason not to
+  // start: the first save then reports it.
+  CreateDirectoryA(LUNETAR_CATALOG_FOLDER, nullptr);
+  CCatalogDlg dlg;
+  m_pMainWnd = &dlg;
+  dlg.DoModal();
+  m_pMainWnd = nullptr;
+  return false;
+}
+
+}  // namespace lunetar

@@ -1,0 +1,63 @@
+// The catalog window: the collection's addresses and descriptions in two lists paired by row, the
+// selected site's address as the web destination, and a button per command.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "catalog/collection.h"
+#include "common/dialog.h"
+
+namespace lunetar {
+
+class CCatalogDlg : public CMainDialog {
+ public:
+  CCatalogDlg();
+
+ protected:
+  void DoDataExchange(CDataExchange& dx) override;
+  bool OnInitDialog() override;
+  // Connect: the Connect button, Enter and a double-click on an address.
+  void OnOK() override;
+  // Exit: the Exit button, Esc, the close box and the system menu's Close.
+  void OnCancel() override;
+  bool OnCommand(int id, int notifyCode) override;
+
+ private:
+  // The collection's files and the lists that show them. Load* return whether they read what
+  // they were to read; a list whose file is missing stays as it was.
+  bool LoadAddresses();
+  bool LoadDescriptions();
+  bool LoadCollection();
+  void SaveCollection();
+  void QuietSave();
+  void ShowCollection();
+
+  // Selects row in both lists and shows its address as the destination; a row that has no
+  // partner in the other list selects nothing there and leaves no destination.
+  void SelectEntry(int row);
+
+  void OnAdd();
+  void OnDelete();
+  void OnFind();
+  void OnBackup();
+  void OnRestore();
+  void OnSelchangeAddresses();
+  void OnSelchangeDescriptions();
+  void OnDblclkAddresses();
+
+  // Steer SaveCollection and LoadCollection; the backup flags are raised only while Backup or
+  // Restore runs.
+  int m_bSaveToBackup = 0;
+  int m_bLoadFromBackup = 0;
+  int m_bSaved = 0;  // set once SaveCollection has written both files; read by Backup
+  int m_bConfirmSave = 1;
+  CListBox m_listDescriptions;
+  CListBox m_listAddresses;
+  // The address of the selected site, or empty.
+  std::string m_strDestination;
+  // What the two lists show, row by row.
+  Collection m_collection;
+};
+
+}  // namespace lunetar

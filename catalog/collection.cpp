@@ -1,0 +1,195 @@
+#include "catalog/collection.h"
+
+#include <cctype>
+#include <cstdio>
+#include <utility>
+
+#include "common/file_ptr.h"
+#include "common/suite.h"
+
+namespace lunetar {
+
+const char* const kBuiltInAddress = "https://lunetar.example/sarnovo/";
+const char* const kBuiltInDescription = "Lunetar: Sarnovo and Korvadex, updates and news";
+
+namespace {
+
+bool SameIgnoringCase(char a, char b) {
+  return std::tolower(static_cast<unsigned char>(a)) ==
+         std::tolower(static_cast<unsigned char>(b));
+}
+
+bool BeginsWith(const std::string& entry, const std::string& text) {
+  if (entry.size() < text.size()) return false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (!SameIgnoringCase(entry[i], text[i])) return false;
+  }
+  return true;
+}
+
+// Splits a file's bytes into its lines: LF ends a line and a CR right before it belongs to the
+// line end; any other CR is text. A last line without an end is a line too.
+std::vector<std::string> SplitLines(const std::string& bytes) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  while (start < bytes.size()) {
+    std::size_t end = bytes.find('\n', start);
+    if (end == std::string::npos) {
+      lines.push_back(bytes.substr(start));
+      break;
+    }
+    std::size_t textEnd = end;
+    if (textEnd > start && bytes[textEnd - 1] == '\r') --textEnd;
+    lines.push_back(bytes.substr(start, textEnd - start));
+    start = end + 1;
+  }
+  return lines;
+}
+
+bool CanOpen(const std::string& path) { return static_cast<bool>(OpenFile(path, "rb")); }
+
+}  // namespace
+
+int FindPrefix(const std::vector<std::string>& list, const std::string& text) {
+  if (text.empty()) return -1;
+  for (std::size_t i = 0; i < list.size(); ++i) {
+    if (BeginsWith(list[i], text)) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+bool EnsureBuiltInEntry(Collection& collection) {
+  if (FindPrefix(collection.addresses, kBuiltInAddress) != -1) return false;
+  collection.addresses.push_back(kBuiltInAddress);
+  collection.descriptions.push_back(kBuiltInDescription);
+  return true;
+}
+
+CollectionFiles FilesOf(CollectionPlace place) {
+  if (place == CollectionPlace::Backup) return {"A:\\data.ini", "A:\\desc.ini"};
+  return {LUNETAR_CATALOG_FOLDER "data.ini", LUNETAR_CATALOG_FOLDER "desc.ini"};
+}
+
+bool ReadCollectionFile(const std::string& path, std::vector<std::string>& entries) {
+  FilePtr file = OpenFile(path, "rb");
+  if (!file) return false;
+  // The whole file first, then its lines: a line of any length is one entry, so a long address
+  // never shifts the pairing of the two lists.
+  std::string bytes;
+  char buffer[16384];
+  std::size_t got;
+  while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) bytes.append(buffer, got);
+  if (std::ferror(file.get())) return false;
+  entries = SplitLines(bytes);
+  return true;
+}
+
+SaveOutcome SaveCollectionFiles(const Collection& collection, const CollectionFiles& files,
+                                ReplaceFileFunction replace) {
+  if (collection.addresses.empty() || collection.descriptions.empty()) return SaveOutcome::Empty;
+
+  const std::string descriptionsTemporary = files.descriptions + ".new";
+  const std::string addressesTemporary = files.addresses + ".new";
+  const std::string earlierDescriptions = files.descriptions + ".old";
+  auto removeTemporaries = [&] {
+    std::remove(descriptionsTemporary.c_str());
+    std::remove(addressesTemporary.c_str());
+  };
+
+  if (!WriteLineFile(descriptionsTemporary, collection.descriptions)) {
+    removeTemporaries();
+    return SaveOutcome::DescriptionsFailed;
+  }
+  if (!WriteLineFile(addressesTemporary, collection.addresses)) {
+    removeTemporaries();
+    return SaveOutcome::AddressesFailed;
+  }
+
+  // The earlier descriptions are moved aside, not copied: moving them back after a failed
+  // replace of the addresses writes no byte, so it works on a full disk too, and the pair on
+  // disk then still belongs together. A file that is there but cannot be moved is not touched.
+  const bool movedAside = replace(files.descriptions, earlierDescriptions);
+  if (!movedAside && CanOpen(files.descriptions)) {
+    removeTemporaries();
+    return SaveOutcome::DescriptionsFailed;
+  }
+
+  if (!replace(descriptionsTemporary, files.descriptions)) {
+    if (movedAside) replace(earlierDescriptions, files.descriptions);
+    removeTemporaries();
+    return SaveOutcome::DescriptionsFailed;
+  }
+  if (!replace(addressesTemporary, files.addresses)) {
+    // The new descriptions give way to the earlier ones, or to none when there were none.
+    if (movedAside) {
+      replace(earlierDescriptions, files.descriptions);
+    } else {
+      std::remove(files.descriptions.c_str());
+    }
+    removeTemporaries();
+    return SaveOutcome::AddressesFailed;
+  }
+  if (movedAside) std::remove(earlierDescriptions.c_str());
+  return SaveOutcome::Saved;
+}
+
+std::string SaveFailureMessage(SaveOutcome outcome, CollectionPlace place) {
+  const bool backup = place == CollectionPlace::Backup;
+  switch (outcome) {
+    case SaveOutcome::Saved:
+      return "";
+    case SaveOutcome::Empty:
+      return "Your web collection is empty.    ";
+    case SaveOutcome::DescriptionsFailed:
+      return backup ? "Can not save descriptions.\nPlease make sure you have inserted your backup "
+                      "disk and it is not full.    "
+                    : "Can not save descriptions.\nPlease free some space on your hard drive "
+                      "first.    ";
+    case SaveOutcome::AddressesFailed:
+      return backup ? "Can not save web addresses.\nPlease make sure you have inserted a disk and "
+                      "it is not full.    "
+                    : "Can not save web addresses.\nPlease free some space on your hard drive "
+                      "first.    ";
+  }
+  return "";
+}
+
+RestoreOutcome ReadCollectionFiles(const CollectionFiles& files, Collection& collection) {
+  Collection read;
+  if (!ReadCollectionFile(files.addresses, read.addresses)) return RestoreOutcome::AddressesMissing;
+  if (!ReadCollectionFile(files.descriptions, read.descriptions)) {
+    return RestoreOutcome::DescriptionsMissing;
+  }
+  collection = std::move(read);
+  return RestoreOutcome::Restored;
+}
+
+namespace {
+// The longest address or description that Add and Find accept.
+constexpr std::size_t kMaxSiteText = 150;
+}  // namespace
+
+std::string AddSiteRefusal(const std::string& address, const std::string& description) {
+  if (address.empty()) return "Please enter a web site address.    ";
+  if (address.size() > kMaxSiteText) return "Please enter a shorter web site address.    ";
+  return FindSiteRefusal(description);
+}
+
+std::string FindSiteRefusal(const std::string& description) {
+  if (description.empty()) return "Please enter a web site description.    ";
+  if (description.size() > kMaxSiteText) return "Please enter a shorter web site description.    ";
+  return "";
+}
+
+std::string DeleteRefusal(const Collection& collection, const std::string& destination) {
+  if (destination == kBuiltInAddress) return "This site can not be deleted.    ";
+  if (collection.addresses.empty() || collection.descriptions.empty()) {
+    return "Your web collection is empty.    ";
+  }
+  if (FindPrefix(collection.addresses, destination) == -1) {
+    return "Please select a web site first.   ";
+  }
+  return "";
+}
+
+}  // namespace lunetar

@@ -1,0 +1,82 @@
+// The site catalog's collection: web addresses and their descriptions, paired by position, and
+// the pair of plain-text files that stores them (installed, or on the backup disk).
+//
+// The catalog window shows the two lists; everything here is plain data and files, so that the
+// rules (the find rule, the file format, the safe save of a pair, the checks of Add and Delete)
+// are tested natively.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "common/line_file.h"
+
+namespace lunetar {
+
+struct Collection {
+  std::vector<std::string> addresses;
+  std::vector<std::string> descriptions;
+};
+
+// The site of the maker that the catalog keeps in every collection.
+extern const char* const kBuiltInAddress;
+extern const char* const kBuiltInDescription;
+
+// The position of the first entry, from the top, that begins with text, letters compared
+// without regard to case; -1 when none does or text is empty.
+int FindPrefix(const std::vector<std::string>& list, const std::string& text);
+
+// Appends the built-in entry when no address begins with the built-in address. Returns whether
+// it was appended.
+bool EnsureBuiltInEntry(Collection& collection);
+
+enum class CollectionPlace { Installed, Backup };
+
+struct CollectionFiles {
+  std::string addresses;     // data.ini
+  std::string descriptions;  // desc.ini
+};
+
+// "C:\Program Files\Sarnovo\data.ini" and "desc.ini", or "A:\data.ini" and "A:\desc.ini".
+CollectionFiles FilesOf(CollectionPlace place);
+
+// Reads one collection file into entries, replacing what they held: one entry per line, whatever
+// its length; the line end (LF, with a CR right before it) is dropped, any other CR is text, a last
+// line without an end counts, an empty file gives no entries. False, with entries untouched, when
+// the file cannot be opened or read.
+bool ReadCollectionFile(const std::string& path, std::vector<std::string>& entries);
+
+enum class SaveOutcome {
+  Saved,
+  Empty,               // either list holds no entry: nothing was touched
+  DescriptionsFailed,  // the descriptions file could not be written: both files as before
+  AddressesFailed,     // the addresses file could not be written: both files as before
+};
+
+// Saves both lists, the descriptions first: each goes to a temporary file beside its file (its
+// name + ".new"), every write, flush and close checked, and only when both are complete are the
+// two files replaced, desc.ini first. The earlier desc.ini waits beside it (+ ".old") until
+// data.ini is replaced too, and moves back when that fails. Whatever fails, the earlier pair stays
+// whole and no temporary stays behind.
+SaveOutcome SaveCollectionFiles(const Collection& collection, const CollectionFiles& files,
+                                ReplaceFileFunction replace);
+
+// The message for a save that did not succeed, in the wording of the place it went to; "" for
+// Saved.
+std::string SaveFailureMessage(SaveOutcome outcome, CollectionPlace place);
+
+enum class RestoreOutcome { Restored, AddressesMissing, DescriptionsMissing };
+
+// Reads both files of a pair, the addresses first, before anything changes: collection is replaced
+// only when both could be read, and the descriptions are not opened when the addresses are
+// missing.
+RestoreOutcome ReadCollectionFiles(const CollectionFiles& files, Collection& collection);
+
+// The checks of the Add Web Site dialog, in order; "" when the texts are accepted.
+std::string AddSiteRefusal(const std::string& address, const std::string& description);
+// The check of the Find Web Site dialog; "" when the text is accepted.
+std::string FindSiteRefusal(const std::string& description);
+// Delete's checks before its question, in order; "" when the destination may be deleted.
+std::string DeleteRefusal(const Collection& collection, const std::string& destination);
+
+}  // namespace lunetar

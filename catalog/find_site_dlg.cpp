@@ -1,0 +1,43 @@
+#include "catalog/find_site_dlg.h"
+
+#include "catalog/collection.h"
+#include "common/message_box.h"
+#include "resources/catalog_ids.h"
+
+namespace lunetar {
+namespace {
+constexpr int kFieldChars = 150;
+}  // namespace
+
+CFindSiteDlg::CFindSiteDlg() : CDialog(IDD_FIND_SITE) {}
+
+void CFindSiteDlg::DoDataExchange(CDataExchange& dx) {
+  dx.Text(IDC_FIND_TEXT, m_strDescription, kFieldChars);
+}
+
+bool CFindSiteDlg::OnInitDialog() {
+  CDialog::OnInitDialog();
+  AddToolTips({
+      {IDC_FIND_TEXT, "enter web site description here"},
+      {IDOK, "find web site address"},
+  });
+  return true;
+}
+
+void CFindSiteDlg::OnOK() {
+  if (!UpdateData(true)) return;
+  const std::string refusal = FindSiteRefusal(m_strDescription);
+  if (!refusal.empty()) {
+    ShowMessage(refusal.c_str(), "SARNOVO", MB_ICONERROR | MB_OK);
+    return;
+  }
+  UpdateData(false);
+  EndDialog(IDOK);
+}
+
+void CFindSiteDlg::OnCancel() {
+  m_strDescription.clear();
+  CDialog::OnCancel();
+}
+
+}  // namespace lunetar

@@ -1,0 +1,440 @@
+// The site catalog, sarnovo.exe, driven through its windows: one test per thing a user does, each
+// checking the exact messages and the bytes on disk.
+#include <windows.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "catalog_fixture.h"
+#include "driver.h"
+#include "resources/catalog_ids.h"
+#include "resources/launcher_ids.h"
+
+namespace e2e {
+namespace {
+
+using Hints = std::vector<std::pair<int, std::string>>;
+using Lines = std::vector<std::string>;
+
+constexpr const char* kSelectFirst = "Please select a web site first.    ";
+constexpr const char* kEmpty = "Your web collection is empty.    ";
+constexpr const char* kSaved = "Your web collection was saved successfully.    ";
+constexpr const char* kInsertDisk = "Please insert your backup disk now.    ";
+constexpr const char* kBackupFailed =
+    "Can not save descriptions.\nPlease make sure you have inserted your backup disk and it is not "
+    "full.    ";
+constexpr const char* kRestored = "Your web collection was successfully restored from backup.    ";
+
+class CatalogTest : public CatalogFixture {
+ protected:
+  HWND Open() { return catalog_ = StartCatalog(); }
+  Lines Addresses() { return ListLines(catalog_, IDC_ADDRESSES); }
+  Lines Descriptions() { return ListLines(catalog_, IDC_DESCRIPTIONS); }
+  std::string Destination() { return ItemText(catalog_, IDC_DESTINATION); }
+  std::string Installed(const char* name) { return FileBytes(InstalledFile(name)); }
+
+  // Waits for the catalog's next message, checks its text and answers it.
+  void Expect(const std::string& text, int answer = IDOK) {
+    HWND box = WaitForWindow("#32770", kTitle);
+    ASSERT_TRUE(box) << "no message \"" << text << "\"";
+    EXPECT_EQ(MessageBoxText(box), text);
+    ASSERT_TRUE(Answer(box, answer));
+  }
+  void PressExpecting(HWND window, int id, const std::string& text, int answer = IDOK) {
+    PostClick(window, id);
+    Expect(text, answer);
+  }
+  // Once the running command has ended, no message of the catalog is left.
+  void ExpectNoMoreMessages() {
+    Settle(catalog_);
+    HWND box = FindVisibleWindow("#32770", kTitle);
+    EXPECT_FALSE(box) << "unexpected message \"" << MessageBoxText(box) << "\"";
+  }
+  void ExpectSelection(int row, const std::string& destination) {
+    EXPECT_EQ(ListSelection(catalog_, IDC_ADDRESSES), row);
+    EXPECT_EQ(ListSelection(catalog_, IDC_DESCRIPTIONS), row);
+    EXPECT_EQ(Destination(), destination);
+  }
+  // Opens Find Web Site, types text and presses Find; returns once the command has ended or
+  // shows its message.
+  void Find(const std::string& text) {
+    HWND find = PressFor(catalog_, IDC_FIND, "Find Web Site");
+    ASSERT_TRUE(find);
+    SetItemText(find, IDC_FIND_TEXT, text);
+    PostClick(find, IDOK);
+    ASSERT_TRUE(WaitUntilGone(find));
+    Settle(catalog_);
+  }
+  // Opens Add Web Site, types both texts and presses Add Site, which the dialog accepts.
+  void AddSite(const std::string& address, const std::string& description) {
+    HWND add = PressFor(catalog_, IDC_ADD, "Add Web Site");
+    ASSERT_TRUE(add);
+    SetItemText(add, IDC_SITE_ADDRESS, address);
+    SetItemText(add, IDC_SITE_DESCRIPTION, description);
+    PostClick(add, IDOK);
+    ASSERT_TRUE(WaitUntilGone(add));
+  }
+  void RunBackup(const char* outcome) {
+    PressExpecting(catalog_, IDC_BACKUP, kInsertDisk);
+    Expect(outcome);
+    ExpectNoMoreMessages();
+  }
+  void RunRestore(const char* outcome) {
+    PressExpecting(catalog_, IDC_RESTORE, kInsertDisk);
+    Expect(outcome);
+    ExpectNoMoreMessages();
+  }
+
+  HWND catalog_ = nullptr;
+};
+
+TEST_F(CatalogTest, FirstStartShowsOnlyTheBuiltInSite) {
+  ASSERT_TRUE(Open());
+  EXPECT_EQ(Addresses(), Lines{kBuiltInAddress});
+  EXPECT_EQ(Descriptions(), Lines{kBuiltInDescription});
+  ExpectSelection(LB_ERR, "");
+  EXPECT_FALSE(FileExists(InstalledFile("data.ini"))) << "start-up writes nothing";
+  EXPECT_EQ(ToolTips(catalog_), (Hints{{IDC_SAVE, "save data"},
+                                       {IDC_HELP_BUTTON, "help wizard"},
+                                       {IDC_ADD, "add web site"},
+                                       {IDC_DELETE, "delete web site"},
+                                       {IDC_BACKUP, "backup collection"},
+                                       {IDC_RESTORE, "restore collection"},
+                                       {IDC_FIND, "find web site"},
+                                       {IDC_NOTE, "add note"},
+                                       {IDC_PRINT, "print web site"},
+                                       {IDC_TOOLS, "extra tools"},
+                                       {IDOK, "launch browser"},
+                                       {IDC_DESTINATION, "current web destination"},
+                                       {IDC_ADDRESSES, "web sites in your collection"},
+                                       {IDC_DESCRIPTIONS, "descriptions"}}));
+  EXPECT_EQ(SendMessageW(GetDlgItem(catalog_, IDC_DESTINATION), EM_GETLIMITTEXT, 0, 0), 180);
+
+  PressExpecting(catalog_, IDC_SAVE, kSaved);
+  EXPECT_EQ(Installed("data.ini"), FileOf({kBuiltInAddress}));
+  EXPECT_EQ(Installed("desc.ini"), FileOf({kBuiltInDescription}));
+}
+
+TEST_F(CatalogTest, SelectingARowSelectsItsPartnerInTheOtherList) {
+  // Files edited by hand: five addresses and four descriptions.
+  const Lines addresses = {kBuiltInAddress, "https://a.example/", "https://b.example/",
+                           "https://c.example/", "https://d.example/"};
+  const Lines descriptions = {kBuiltInDescription, "Alpha", "Beta", "Gamma"};
+  WriteCollection(addresses, descriptions);
+  ASSERT_TRUE(Open());
+  EXPECT_EQ(Addresses(), addresses);
+  EXPECT_EQ(Descriptions(), descriptions);
+  SelectRow(catalog_, IDC_DESCRIPTIONS, 2);
+  ExpectSelection(2, "https://b.example/");
+  SelectRow(catalog_, IDC_ADDRESSES, 3);
+  ExpectSelection(3, "https://c.example/");
+
+  // A row without a partner selects nothing in the other list and gives no destination.
+  SelectRow(catalog_, IDC_ADDRESSES, 4);
+  EXPECT_EQ(ListSelection(catalog_, IDC_DESCRIPTIONS), LB_ERR);
+  EXPECT_EQ(Destination(), "");
+  PressExpecting(catalog_, IDOK, kSelectFirst);
+  PressExpecting(catalog_, IDC_DELETE, "Please select a web site first.   ");
+  PressExpecting(catalog_, IDC_SAVE, kSaved);
+  EXPECT_EQ(Installed("data.ini"), FileOf(addresses));
+  EXPECT_EQ(Installed("desc.ini"), FileOf(descriptions));
+
+  // The other way round: a description without an address, selected by hand and found by Find.
+  PostClick(catalog_, IDCANCEL);
+  ASSERT_TRUE(WaitForExit());
+  WriteCollection({kBuiltInAddress, "https://a.example/"}, {kBuiltInDescription, "Alpha", "Omega"});
+  ASSERT_TRUE(Open());
+  SelectRow(catalog_, IDC_ADDRESSES, 1);
+  SelectRow(catalog_, IDC_DESCRIPTIONS, 2);
+  EXPECT_EQ(ListSelection(catalog_, IDC_ADDRESSES), LB_ERR);
+  EXPECT_EQ(Destination(), "");
+  SelectRow(catalog_, IDC_ADDRESSES, 1);
+  Find("omega");
+  EXPECT_EQ(ListSelection(catalog_, IDC_DESCRIPTIONS), 2);
+  EXPECT_EQ(ListSelection(catalog_, IDC_ADDRESSES), LB_ERR);
+  EXPECT_EQ(Destination(), "");
+  ExpectNoMoreMessages();
+}
+
+TEST_F(CatalogTest, DeleteAsksThenRemovesTheSelectedSiteAndSaves) {
+  const Lines addresses = {kBuiltInAddress, "https://a.example/", "https://b.example/"};
+  const Lines descriptions = {kBuiltInDescription, "Alpha", "Beta"};
+  WriteCollection(addresses, descriptions);
+  ASSERT_TRUE(Open());
+  PressExpecting(catalog_, IDC_DELETE, "Please select a web site first.   ");
+  SelectRow(catalog_, IDC_ADDRESSES, 0);
+  PressExpecting(catalog_, IDC_DELETE, "This site can not be deleted.    ");
+
+  SelectRow(catalog_, IDC_DESCRIPTIONS, 1);
+  const char* question = "Are you sure you want to delete https://a.example/?";
+  PressExpecting(catalog_, IDC_DELETE, question, IDNO);
+  ExpectNoMoreMessages();
+  EXPECT_EQ(Addresses(), addresses);
+  ExpectSelection(1, "https://a.example/");
+  EXPECT_EQ(Installed("data.ini"), FileOf(addresses));
+
+  PressExpecting(catalog_, IDC_DELETE, question, IDYES);
+  Expect("https://a.example/ was successfully deleted.    ");
+  ExpectNoMoreMessages();
+  EXPECT_EQ(Addresses(), (Lines{kBuiltInAddress, "https://b.example/"}));
+  EXPECT_EQ(Descriptions(), (Lines{kBuiltInDescription, "Beta"}));
+  ExpectSelection(LB_ERR, "");
+  EXPECT_EQ(Installed("data.ini"), FileOf({kBuiltInAddress, "https://b.example/"}));
+  EXPECT_EQ(Installed("desc.ini"), FileOf({kBuiltInDescription, "Beta"}));
+}
+
+TEST_F(CatalogTest, ConnectSavesAndOpensTheAddressInTheBrowser) {
+  // Line ends of another system, so that the save before the browser shows in the files.
+  const std::string address = "https://example.org/search?q=two words";
+  WriteFile(InstalledFile("data.ini"), std::string(kBuiltInAddress) + "\n" + address + "\n");
+  WriteFile(InstalledFile("desc.ini"), std::string(kBuiltInDescription) + "\nTwo words\n");
+  const std::string readme = std::string(kProgramFolder) + "Readme.html";
+  ASSERT_TRUE(DeleteFileA(readme.c_str()));
+  ASSERT_TRUE(Open());
+  PressExpecting(catalog_, IDOK,
+                 "Please make sure that you have Readme.html in your C:\\Program Files\\Lunetar\\ "
+                 "folder.    ");
+  WriteFile(readme, "<!DOCTYPE html><title>Readme</title>\r\n");
+  PressExpecting(catalog_, IDOK, kSelectFirst);
+  ExpectNoMoreMessages();
+  EXPECT_TRUE(Records().empty());
+
+  SelectRow(catalog_, IDC_DESCRIPTIONS, 1);
+  Press(catalog_, IDOK);
+  std::vector<Record> records = WaitForRecords(1);
+  ASSERT_EQ(records.size(), 1u);
+  EXPECT_EQ(records[0].program, "browser.exe");
+  ASSERT_EQ(records[0].arguments.size(), 2u) << "the address must arrive as one argument";
+  EXPECT_EQ(records[0].arguments[1], address);
+  EXPECT_EQ(Installed("data.ini"), FileOf({kBuiltInAddress, address}));
+  EXPECT_EQ(Installed("desc.ini"), FileOf({kBuiltInDescription, "Two words"}));
+
+  // A double-click on an address selects its row and connects.
+  DoubleClickRow(catalog_, IDC_ADDRESSES, 0);
+  records = WaitForRecords(2);
+  ASSERT_EQ(records.size(), 2u);
+  ASSERT_EQ(records[1].arguments.size(), 2u);
+  EXPECT_EQ(records[1].arguments[1], kBuiltInAddress);
+  EXPECT_TRUE(Eventually("the first row selected in both lists", [&] {
+    return ListSelection(catalog_, IDC_DESCRIPTIONS) == 0 && Destination() == kBuiltInAddress;
+  }));
+  EXPECT_TRUE(IsWindowVisible(catalog_));
+}
+
+TEST_F(CatalogTest, ExitSavesAndHandsOverToTheLauncher) {
+  ASSERT_TRUE(Open());
+  PostClick(catalog_, IDCANCEL);
+  ASSERT_TRUE(WaitForExit()) << "the catalog did not end";
+  std::vector<Record> records = WaitForRecords(1);
+  ASSERT_EQ(records.size(), 1u);
+  EXPECT_EQ(records[0].program, "launch.exe");
+  EXPECT_EQ(records[0].folder + "\\", kProgramFolder);
+  // The run-time library joins the argument vector with blanks and no quotes, so the launcher
+  // reads the path's words as arguments of their own.
+  std::string command;
+  for (const std::string& argument : records[0].arguments) command += argument + " ";
+  EXPECT_EQ(command, "C:\\Program Files\\Lunetar\\launch.exe execv ");
+  EXPECT_EQ(Installed("data.ini"), FileOf({kBuiltInAddress}));
+  EXPECT_EQ(Installed("desc.ini"), FileOf({kBuiltInDescription}));
+
+  // With no descriptions the collection is empty: the close box tells so and still hands over.
+  WriteFile(InstalledFile("desc.ini"), "");
+  ASSERT_TRUE(Open());
+  EXPECT_TRUE(Descriptions().empty());
+  PostMessageA(catalog_, WM_SYSCOMMAND, SC_CLOSE, 0);
+  Expect(kEmpty);
+  ASSERT_TRUE(WaitForExit());
+  EXPECT_EQ(WaitForRecords(2).size(), 2u);
+  EXPECT_EQ(Installed("data.ini"), FileOf({kBuiltInAddress}));
+  EXPECT_EQ(Installed("desc.ini"), "");
+}
+
+TEST_F(CatalogTest, AddChecksTheTextsAndAppendsTheSite) {
+  WriteCollection({kBuiltInAddress, "abc/page"}, {kBuiltInDescription, "ABC"});
+  ASSERT_TRUE(Open());
+  HWND add = PressFor(catalog_, IDC_ADD, "Add Web Site");
+  ASSERT_TRUE(add);
+  EXPECT_EQ(ToolTips(add), (Hints{{IDOK, "add web site"},
+                                  {IDC_SITE_ADDRESS, "enter web site address here"},
+                                  {IDC_SITE_DESCRIPTION, "enter web site description here"}}));
+  // A 181st character cannot be typed.
+  for (int field : {IDC_SITE_ADDRESS, IDC_SITE_DESCRIPTION}) {
+    EXPECT_EQ(SendMessageW(GetDlgItem(add, field), EM_GETLIMITTEXT, 0, 0), 180) << field;
+  }
+  const std::string tooLong(151, 'x');
+  const struct {
+    std::string address, description;
+    const char* message;
+  } refusals[] = {
+      {"", "", "Please enter a web site address.    "},
+      {tooLong, "", "Please enter a shorter web site address.    "},
+      {"https://new.example/", "", "Please enter a web site description.    "},
+      {"https://new.example/", tooLong, "Please enter a shorter web site description.    "},
+  };
+  for (const auto& refusal : refusals) {
+    SetItemText(add, IDC_SITE_ADDRESS, refusal.address);
+    SetItemText(add, IDC_SITE_DESCRIPTION, refusal.description);
+    PressExpecting(add, IDOK, refusal.message);
+    EXPECT_TRUE(IsWindowVisible(add));
+    EXPECT_EQ(ItemText(add, IDC_SITE_ADDRESS), refusal.address);
+    EXPECT_EQ(ItemText(add, IDC_SITE_DESCRIPTION), refusal.description);
+  }
+
+  // 150 characters each are accepted; the files hold the site before the message shows.
+  const std::string address = "https://new.example/" + std::string(130, 'p');
+  const std::string description(150, 'd');
+  SetItemText(add, IDC_SITE_ADDRESS, address);
+  SetItemText(add, IDC_SITE_DESCRIPTION, description);
+  PostClick(add, IDOK);
+  HWND box = WaitForWindow("#32770", kTitle);
+  ASSERT_TRUE(box);
+  EXPECT_EQ(MessageBoxText(box), address + " was added successfully.    ");
+  EXPECT_EQ(Installed("data.ini"), FileOf({kBuiltInAddress, "abc/page", address}));
+  EXPECT_EQ(Installed("desc.ini"), FileOf({kBuiltInDescription, "ABC", description}));
+  ASSERT_TRUE(Answer(box, IDOK));
+  ExpectNoMoreMessages();
+  EXPECT_EQ(Addresses(), (Lines{kBuiltInAddress, "abc/page", address}));
+  EXPECT_EQ(Descriptions(), (Lines{kBuiltInDescription, "ABC", description}));
+  ExpectSelection(LB_ERR, "");
+
+  // An address that begins an existing one, in any case, is a duplicate; a longer one is not.
+  for (const std::string duplicate : {"ABC/page", "abc"}) {
+    AddSite(duplicate, "Again");
+    Expect("You already have " + duplicate + " in your web collection.    ");
+  }
+  AddSite("abc/page/more", "More");
+  Expect("abc/page/more was added successfully.    ");
+  ExpectNoMoreMessages();
+  EXPECT_EQ(Addresses().back(), "abc/page/more");
+  EXPECT_EQ(Descriptions().back(), "More");
+
+  // Cancel adds nothing and says nothing.
+  SelectRow(catalog_, IDC_ADDRESSES, 1);
+  add = PressFor(catalog_, IDC_ADD, "Add Web Site");
+  ASSERT_TRUE(add);
+  SetItemText(add, IDC_SITE_ADDRESS, "https://cancelled.example/");
+  PostKey(add, VK_ESCAPE);
+  ASSERT_TRUE(WaitUntilGone(add));
+  ExpectNoMoreMessages();
+  EXPECT_EQ(Addresses().size(), 4u);
+  ExpectSelection(1, "abc/page");
+}
+
+TEST_F(CatalogTest, FindSelectsTheFirstSiteWhoseDescriptionBeginsWithTheText) {
+  WriteCollection({kBuiltInAddress, "https://a.example/", "https://b.example/",
+                   "https://c.example/", "https://d.example/"},
+                  {kBuiltInDescription, "Daily news", "News of the world", "Weather",
+                   "news of the world"});
+  ASSERT_TRUE(Open());
+  HWND find = PressFor(catalog_, IDC_FIND, "Find Web Site");
+  ASSERT_TRUE(find);
+  EXPECT_EQ(ToolTips(find), (Hints{{IDC_FIND_TEXT, "enter web site description here"},
+                                   {IDOK, "find web site address"}}));
+  EXPECT_EQ(SendMessageW(GetDlgItem(find, IDC_FIND_TEXT), EM_GETLIMITTEXT, 0, 0), 150);
+  PressExpecting(find, IDOK, "Please enter a web site description.    ");
+  EXPECT_TRUE(IsWindowVisible(find));
+  PostKey(find, VK_ESCAPE);
+  ASSERT_TRUE(WaitUntilGone(find));
+  ExpectNoMoreMessages();
+  ExpectSelection(LB_ERR, "");
+
+  // Not "Daily news", whose word comes further in; the upper of the two that begin with it.
+  Find("NEWS");
+  ExpectSelection(2, "https://b.example/");
+  Find("weather");
+  ExpectSelection(3, "https://c.example/");
+  Find("world");
+  Expect("No web site in your web collection matched your description.    ");
+  ExpectNoMoreMessages();
+  ExpectSelection(3, "https://c.example/");
+}
+
+TEST_F(CatalogTest, BackupWritesBothFilesOrTellsWhyNot) {
+  if (!DriveA::Available()) GTEST_SKIP() << "drive A: is not mapped";
+  const Lines addresses = {kBuiltInAddress, "https://a.example/"};
+  const Lines descriptions = {kBuiltInDescription, "Alpha"};
+  WriteCollection(addresses, descriptions);
+  ASSERT_TRUE(Open());
+  RunBackup(kBackupFailed);  // no disk in the drive
+
+  for (DriveA::Disk disk : {DriveA::Disk::WriteProtected, DriveA::Disk::Full}) {
+    if (!DriveA::Available(disk)) {
+      ADD_FAILURE() << "the test script mounted no write-protected or full disk";
+      break;
+    }
+    DriveA::Insert(disk);
+    const Lines before = DriveA::Files();
+    RunBackup(kBackupFailed);
+    EXPECT_EQ(DriveA::Files(), before) << "a failed backup leaves the disk as it was";
+    DriveA::Eject();
+  }
+
+  DriveA::Insert();
+  RunBackup("Backup was completed successfully.    ");
+  EXPECT_EQ(FileBytes(DriveA::File("data.ini")), FileOf(addresses));
+  EXPECT_EQ(FileBytes(DriveA::File("desc.ini")), FileOf(descriptions));
+  EXPECT_EQ(DriveA::Files().size(), 2u);
+  EXPECT_EQ(Installed("data.ini"), FileOf(addresses));
+}
+
+TEST_F(CatalogTest, RestoreReadsBothFilesBeforeChangingAnything) {
+  if (!DriveA::Available()) GTEST_SKIP() << "drive A: is not mapped";
+  const Lines addresses = {kBuiltInAddress, "https://a.example/"};
+  const Lines descriptions = {kBuiltInDescription, "Alpha"};
+  WriteCollection(addresses, descriptions);
+  ASSERT_TRUE(Open());
+  DriveA::Insert();
+  WriteFile(DriveA::File("desc.ini"), FileOf({"Backed up"}));
+  RunRestore("Can not restore web sites.\nPlease make sure you have inserted your backup disk.    ");
+  EXPECT_EQ(Addresses(), addresses);
+  EXPECT_EQ(Descriptions(), descriptions);
+
+  ASSERT_TRUE(DeleteFileA(DriveA::File("desc.ini").c_str()));
+  WriteFile(DriveA::File("data.ini"), FileOf({"https://backed.example/"}));
+  RunRestore(
+      "Can not restore descriptions.\nPlease make sure you have inserted your backup disk.    ");
+  EXPECT_EQ(Addresses(), addresses);
+  EXPECT_EQ(Descriptions(), descriptions);
+
+  // Both files: the lists take them, the selection goes, and nothing is written yet.
+  WriteFile(DriveA::File("desc.ini"), FileOf({"Backed up"}));
+  SelectRow(catalog_, IDC_ADDRESSES, 1);
+  RunRestore(kRestored);
+  EXPECT_EQ(Addresses(), Lines{"https://backed.example/"});
+  EXPECT_EQ(Descriptions(), Lines{"Backed up"});
+  ExpectSelection(LB_ERR, "");
+  EXPECT_EQ(Installed("data.ini"), FileOf(addresses));
+
+  // Empty files empty the collection, which then cannot be saved, backed up or deleted from.
+  WriteFile(DriveA::File("data.ini"), "");
+  WriteFile(DriveA::File("desc.ini"), "");
+  RunRestore(kRestored);
+  EXPECT_TRUE(Addresses().empty());
+  EXPECT_TRUE(Descriptions().empty());
+  for (int command : {IDC_SAVE, IDC_BACKUP, IDC_DELETE}) {
+    PressExpecting(catalog_, command, kEmpty);
+    ExpectNoMoreMessages();
+  }
+  EXPECT_EQ(Installed("data.ini"), FileOf(addresses));
+  EXPECT_EQ(Installed("desc.ini"), FileOf(descriptions));
+  EXPECT_EQ(FileBytes(DriveA::File("data.ini")), "");
+}
+
+TEST_F(CatalogTest, LauncherAndCatalogHandOverToEachOther) {
+  Install("launch.exe", "launch.exe");
+  HWND launcher = Start("launch.exe", "#32770", "");
+  ASSERT_TRUE(launcher);
+  PostClick(launcher, IDC_START_CATALOG);
+  HWND catalog = WaitForWindow("#32770", "Sarnovo");
+  ASSERT_TRUE(catalog) << "the catalog did not replace the launcher";
+  EXPECT_TRUE(WaitForExit()) << "the launcher still runs";
+  PostKey(catalog, VK_ESCAPE);
+  ASSERT_TRUE(WaitUntilGone(catalog));
+  EXPECT_TRUE(WaitForWindow("#32770", "")) << "closing the catalog did not bring the launcher back";
+  EXPECT_EQ(Installed("data.ini"), FileOf({kBuiltInAddress}));
+}
+
+}  // namespace
+}  // namespace e2e

@@ -1,0 +1,334 @@
+#include "catalog/collection.h"
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "temp_file.h"
+
+namespace lunetar {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+TEST(FindPrefix, FirstEntryThatBeginsWithTheTextInAnyCase) {
+  const Lines list = {"Alpha/page", "xabc", "ABCD", "abcde", "a{b"};
+  const struct {
+    const char* text;
+    int found;
+  } cases[] = {
+      {"", -1},                 // an empty text finds nothing
+      {"aLPHA", 0},             // letters in any case
+      {"Alpha/page", 0},        // the whole entry
+      {"alpha/page/more", -1},  // a prefix match, not equality
+      {"abc", 2},               // the upper of ABCD and abcde; xabc only contains it
+      {"A[", -1},               // '[' and '{' differ as letters' cases do, but are not letters
+      {"b", -1},
+  };
+  for (const auto& c : cases) EXPECT_EQ(FindPrefix(list, c.text), c.found) << c.text;
+  EXPECT_EQ(FindPrefix({}, "a"), -1);
+}
+
+TEST(BuiltInEntry, AppendedToTheEndOfBothListsUnlessAnAddressBeginsWithIt) {
+  const std::string upper = "HTTPS://LUNETAR.EXAMPLE/SARNOVO/news";
+  const struct {
+    Collection before;
+    bool appended;
+  } cases[] = {
+      {{}, true},
+      {{{"a", "b"}, {"x"}}, true},                    // lists of different lengths
+      {{{"https://lunetar.example/"}, {"x"}}, true},  // the built-in begins with it: not enough
+      {{{"a", upper}, {"x", "y"}}, false},            // begins with it, in another case
+  };
+  for (const auto& c : cases) {
+    Collection collection = c.before;
+    EXPECT_EQ(EnsureBuiltInEntry(collection), c.appended);
+    Collection expected = c.before;
+    if (c.appended) {
+      expected.addresses.push_back(kBuiltInAddress);
+      expected.descriptions.push_back(kBuiltInDescription);
+    }
+    EXPECT_EQ(collection.addresses, expected.addresses);
+    EXPECT_EQ(collection.descriptions, expected.descriptions);
+  }
+}
+
+TEST(SaveFailureMessage, WordingOfEachFileAndPlace) {
+  const auto installed = CollectionPlace::Installed;
+  const auto backup = CollectionPlace::Backup;
+  const struct {
+    SaveOutcome outcome;
+    CollectionPlace place;
+    const char* text;
+  } cases[] = {
+      {SaveOutcome::Saved, installed, ""},
+      {SaveOutcome::Saved, backup, ""},
+      {SaveOutcome::Empty, installed, "Your web collection is empty.    "},
+      {SaveOutcome::Empty, backup, "Your web collection is empty.    "},
+      {SaveOutcome::DescriptionsFailed, installed,
+       "Can not save descriptions.\nPlease free some space on your hard drive first.    "},
+      {SaveOutcome::DescriptionsFailed, backup,
+       "Can not save descriptions.\nPlease make sure you have inserted your backup disk and it "
+       "is not full.    "},
+      {SaveOutcome::AddressesFailed, installed,
+       "Can not save web addresses.\nPlease free some space on your hard drive first.    "},
+      {SaveOutcome::AddressesFailed, backup,
+       "Can not save web addresses.\nPlease make sure you have inserted a disk and it is not "
+       "full.    "},
+  };
+  for (const auto& c : cases) EXPECT_EQ(SaveFailureMessage(c.outcome, c.place), c.text);
+}
+
+TEST(SiteChecks, AddTestsTheAddressFirstAndCountsBlanks) {
+  const std::string x150(150, 'x'), x151(151, 'x');
+  const std::string noAddress = "Please enter a web site address.    ";
+  const std::string longAddress = "Please enter a shorter web site address.    ";
+  const std::string noDescription = "Please enter a web site description.    ";
+  const std::string longDescription = "Please enter a shorter web site description.    ";
+  const struct {
+    std::string address, description, refusal;
+  } cases[] = {
+      {"", "", noAddress},         {"", "d", noAddress},
+      {x151, "", longAddress},     {x150, x150, ""},
+      {"a", "", noDescription},    {"a", x151, longDescription},
+      {" ", " ", ""},              {std::string(149, 'x') + "  ", "d", longAddress},
+      {"a", std::string(150, ' ') + "d", longDescription},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(AddSiteRefusal(c.address, c.description), c.refusal)
+        << c.address.size() << " / " << c.description.size();
+  }
+  EXPECT_EQ(FindSiteRefusal(""), noDescription);
+  EXPECT_EQ(FindSiteRefusal(" "), "");
+  EXPECT_EQ(FindSiteRefusal(x150), "");
+  EXPECT_EQ(FindSiteRefusal(x151), longDescription);
+}
+
+TEST(SiteChecks, DeleteRefusesTheBuiltInFirstThenAnEmptyCollectionThenNoMatch) {
+  const std::string builtIn = kBuiltInAddress;
+  std::string builtInUpper = builtIn;
+  for (char& c : builtInUpper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  ASSERT_NE(builtIn, builtInUpper) << "the built-in address holds lower-case letters";
+  const Collection full = {{"alpha/page", builtIn}, {"Alpha", "Lunetar"}};
+  const Collection noDescriptions = {{"alpha/page"}, {}};
+  const Collection none;
+  const std::string cannot = "This site can not be deleted.    ";
+  const std::string empty = "Your web collection is empty.    ";
+  const std::string select = "Please select a web site first.   ";  // three blanks
+  const struct {
+    const Collection& collection;
+    std::string destination, refusal;
+  } cases[] = {
+      {none, builtIn, cannot},         {full, builtIn, cannot},
+      {full, builtInUpper, ""},        {noDescriptions, "alpha/page", empty},
+      {none, "", empty},               {full, "", select},
+      {full, "beta", select},          {full, "ALPHA/PAGE", ""},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(DeleteRefusal(c.collection, c.destination), c.refusal) << c.destination;
+  }
+}
+
+// The C run-time's rename does not replace an existing file on Windows; this one does on both.
+bool RenameOver(const std::string& from, const std::string& to) {
+  std::error_code error;
+  std::filesystem::rename(from, to, error);
+  return !error;
+}
+
+bool MustNotReplace(const std::string&, const std::string&) {
+  ADD_FAILURE() << "a file was replaced";
+  return false;
+}
+
+// Moves like RenameOver, except any move out of the file named refusedSource.
+std::string refusedSource;
+bool RefuseOneSource(const std::string& from, const std::string& to) {
+  return std::filesystem::path(from).filename() != refusedSource && RenameOver(from, to);
+}
+
+class CollectionFilesTest : public TempFileTest {
+ protected:
+  CollectionFiles files_;
+  // A pair whose last lines have no end and whose counts differ, so that any rewrite shows.
+  const std::string earlierAddresses_ = "old/a\r\nold/b";
+  const std::string earlierDescriptions_ = "Old A\n";
+  const Collection later_ = {{"new/a", "new/b", "new/c"}, {"New A", "New B", "New C"}};
+
+  void SetUp() override {
+    TempFileTest::SetUp();
+    files_ = {In("data.ini"), In("desc.ini")};
+  }
+  static void WriteFile(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+  }
+  static std::string ReadFile(const std::string& path) {
+    std::stringstream bytes;
+    bytes << std::ifstream(path, std::ios::binary).rdbuf();
+    return bytes.str();
+  }
+  void WriteEarlierPair() {
+    WriteFile(files_.addresses, earlierAddresses_);
+    WriteFile(files_.descriptions, earlierDescriptions_);
+  }
+  void ExpectEarlierPairAlone() {
+    EXPECT_EQ(ReadFile(files_.addresses), earlierAddresses_);
+    EXPECT_EQ(ReadFile(files_.descriptions), earlierDescriptions_);
+    EXPECT_EQ(Names(), (std::set<std::string>{"data.ini", "desc.ini"}));
+  }
+  std::set<std::string> Names() const {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder_)) {
+      names.insert(entry.path().filename().string());
+    }
+    return names;
+  }
+};
+
+TEST_F(CollectionFilesTest, ReadsOneEntryPerLineOfAnyLength) {
+  const std::string longLine(100000, 'w');
+  const struct {
+    const char* name;
+    std::string bytes;
+    Lines entries;
+  } cases[] = {
+      {"CR LF lines", "a\r\nb\r\nc\r\n", {"a", "b", "c"}},
+      {"empty lines", "\r\nb\r\n\r\n", {"", "b", ""}},
+      {"last line without an end", "a\r\nlast", {"a", "last"}},
+      {"LF only", "a\nb\n", {"a", "b"}},
+      {"lone CR and Ctrl-Z are text", "a\rb\x1A\r\nc\r", {"a\rb\x1A", "c\r"}},
+      {"only one CR belongs to the end", "a\r\r\n", {"a\r"}},
+      {"empty file", "", {}},
+      {"a 100,000-character line", longLine + "\r\nnext\r\n", {longLine, "next"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Write(c.bytes);
+    Lines entries = {"held before"};
+    ASSERT_TRUE(ReadCollectionFile(path_, entries));
+    EXPECT_EQ(entries, c.entries);
+  }
+  Lines entries = {"held before"};
+  EXPECT_FALSE(ReadCollectionFile(path_ + ".missing", entries));
+  EXPECT_EQ(entries, Lines{"held before"});
+}
+
+// Hand-edited files of five and four lines stay five and four, each line now ending in CR LF, and
+// the save leaves nothing beside them.
+TEST_F(CollectionFilesTest, UnequalFilesLoadAndSaveBackAsTheyWere) {
+  WriteFile(files_.addresses, "a1\r\n\r\na3\na4\r\na5");
+  WriteFile(files_.descriptions, "d1\r\nd2\nd3\r\nd4\r\n");
+  Collection collection;
+  ASSERT_EQ(ReadCollectionFiles(files_, collection), RestoreOutcome::Restored);
+  EXPECT_EQ(collection.addresses, (Lines{"a1", "", "a3", "a4", "a5"}));
+  EXPECT_EQ(collection.descriptions, (Lines{"d1", "d2", "d3", "d4"}));
+  ASSERT_EQ(SaveCollectionFiles(collection, files_, RenameOver), SaveOutcome::Saved);
+  EXPECT_EQ(ReadFile(files_.addresses), "a1\r\n\r\na3\r\na4\r\na5\r\n");
+  EXPECT_EQ(ReadFile(files_.descriptions), "d1\r\nd2\r\nd3\r\nd4\r\n");
+  EXPECT_EQ(Names(), (std::set<std::string>{"data.ini", "desc.ini"}));
+}
+
+TEST_F(CollectionFilesTest, ReadsBothFilesBeforeChangingTheCollection) {
+  const Collection held = {{"held/a"}, {"Held A"}};
+  const struct {
+    const char* name;
+    const char* addresses;  // nullptr: no such file
+    const char* descriptions;
+    RestoreOutcome outcome;
+    Collection after;
+  } cases[] = {
+      {"neither file", nullptr, nullptr, RestoreOutcome::AddressesMissing, held},
+      {"descriptions only", nullptr, "D\r\n", RestoreOutcome::AddressesMissing, held},
+      {"addresses only", "a\r\n", nullptr, RestoreOutcome::DescriptionsMissing, held},
+      {"two empty files", "", "", RestoreOutcome::Restored, {}},
+      {"both", "a\r\nb\r\n", "D\r\n", RestoreOutcome::Restored, {{"a", "b"}, {"D"}}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::filesystem::remove(files_.addresses);
+    std::filesystem::remove(files_.descriptions);
+    if (c.addresses) WriteFile(files_.addresses, c.addresses);
+    if (c.descriptions) WriteFile(files_.descriptions, c.descriptions);
+    Collection collection = held;
+    EXPECT_EQ(ReadCollectionFiles(files_, collection), c.outcome);
+    EXPECT_EQ(collection.addresses, c.after.addresses);
+    EXPECT_EQ(collection.descriptions, c.after.descriptions);
+  }
+}
+
+TEST_F(CollectionFilesTest, AnEmptyListTouchesNoFile) {
+  WriteEarlierPair();
+  for (const Collection& empty : {Collection{{}, {"d"}}, Collection{{"a"}, {}}, Collection{}}) {
+    EXPECT_EQ(SaveCollectionFiles(empty, files_, MustNotReplace), SaveOutcome::Empty);
+    ExpectEarlierPairAlone();
+  }
+}
+
+TEST_F(CollectionFilesTest, AFailedReplaceKeepsTheEarlierPair) {
+  const struct {
+    const char* refused;  // the file that cannot be moved
+    SaveOutcome outcome;
+  } cases[] = {
+      {"desc.ini", SaveOutcome::DescriptionsFailed},      // the earlier descriptions, in use
+      {"desc.ini.new", SaveOutcome::DescriptionsFailed},  // the new descriptions
+      {"data.ini.new", SaveOutcome::AddressesFailed},     // the new addresses, after desc.ini
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.refused);
+    WriteEarlierPair();
+    refusedSource = c.refused;
+    EXPECT_EQ(SaveCollectionFiles(later_, files_, RefuseOneSource), c.outcome);
+    ExpectEarlierPairAlone();
+  }
+  // With no earlier pair, the new descriptions do not stay alone either.
+  std::filesystem::remove(files_.addresses);
+  std::filesystem::remove(files_.descriptions);
+  refusedSource = "data.ini.new";
+  EXPECT_EQ(SaveCollectionFiles(later_, files_, RefuseOneSource), SaveOutcome::AddressesFailed);
+  EXPECT_TRUE(Names().empty());
+}
+
+// A disk that fills up while a temporary is written: the temporary is made a link to the device
+// whose every write fails with "no space left".
+TEST_F(CollectionFilesTest, AFailedWriteKeepsTheEarlierPair) {
+  const struct {
+    const char* temporary;
+    SaveOutcome outcome;
+  } cases[] = {
+      {"desc.ini.new", SaveOutcome::DescriptionsFailed},
+      {"data.ini.new", SaveOutcome::AddressesFailed},
+  };
+  WriteEarlierPair();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.temporary);
+    std::error_code error;
+#ifdef _WIN32
+    // A Windows program under Wine cannot make the link (the C++ library's symbolic links are
+    // not implemented for Windows).
+    std::filesystem::create_symlink("Z:\\dev\\full", In(c.temporary), error);
+    if (error) GTEST_SKIP() << "no symbolic link to the full device: " << error.message();
+#else
+    std::filesystem::create_symlink("/dev/full", In(c.temporary), error);
+#endif
+    ASSERT_FALSE(error) << error.message();
+    EXPECT_EQ(SaveCollectionFiles(later_, files_, MustNotReplace), c.outcome);
+    ExpectEarlierPairAlone();
+  }
+}
+
+// The backup disk is not inserted: nothing can be written, and the descriptions say so first.
+TEST_F(CollectionFilesTest, AMissingFolderFailsAtTheDescriptions) {
+  const CollectionFiles missing = {In("A/data.ini"), In("A/desc.ini")};
+  EXPECT_EQ(SaveCollectionFiles(later_, missing, MustNotReplace), SaveOutcome::DescriptionsFailed);
+  EXPECT_TRUE(Names().empty());
+}
+
+}  // namespace
+}  // namespace lunetar
