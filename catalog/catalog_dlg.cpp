@@ -177,23 +177,25 @@ void CCatalogDlg::ShowCollection() {
 
 // Writes both lists to the installed pair, or to the backup disk during Backup. A save that fails
 // leaves the earlier pair whole and says which file could not be written.
-void CCatalogDlg::SaveCollection() {
+bool CCatalogDlg::SaveCollection() {
   const CollectionPlace place =
       m_bSaveToBackup ? CollectionPlace::Backup : CollectionPlace::Installed;
   const SaveOutcome outcome = SaveCollectionFiles(m_collection, FilesOf(place), MoveFileOver);
   if (outcome != SaveOutcome::Saved) {
     ShowError(SaveFailureMessage(outcome, place));
-    return;
+    return false;
   }
   m_bSaved = 1;
   if (m_bConfirmSave) ShowInformation(kSaved);
+  return true;
 }
 
 // The save that the commands make on their way: only a failure is told.
-void CCatalogDlg::QuietSave() {
+bool CCatalogDlg::QuietSave() {
   m_bConfirmSave = 0;
-  SaveCollection();
+  const bool saved = SaveCollection();
   m_bConfirmSave = 1;
+  return saved;
 }
 
 void CCatalogDlg::OnBackup() {
@@ -321,9 +323,10 @@ void CCatalogDlg::OnDelete() {
     m_listAddresses.DeleteString(row);
     m_listDescriptions.DeleteString(row);
     ShowInformation(deleted);
-    QuietSave();
     m_strDestination.clear();
-    LoadCollection();
+    // Reloading after a failed save would bring the site back as if nothing had been asked; it
+    // stays deleted here, and the next save tries again.
+    if (QuietSave()) LoadCollection();
   }
   UpdateData(false);
 }
@@ -344,10 +347,15 @@ void CCatalogDlg::OnAdd() {
     m_collection.descriptions.push_back(add.m_strDescription);
     m_listAddresses.AddString(add.m_strAddress.c_str());
     m_listDescriptions.AddString(add.m_strDescription.c_str());
-    QuietSave();
+    // A failed save has told its own error: the site is not reported as added, and it stays in
+    // the lists instead of vanishing in a reload of the earlier files, so the next save (Save,
+    // Exit) can keep it.
+    const bool saved = QuietSave();
     m_strDestination.clear();
-    ShowInformation(added);
-    LoadCollection();
+    if (saved) {
+      ShowInformation(added);
+      LoadCollection();
+    }
   }
   UpdateData(false);
 }

@@ -29,8 +29,9 @@ class CCatalogDlg : public CMainDialog {
   bool LoadAddresses();
   bool LoadDescriptions();
   bool LoadCollection();
-  void SaveCollection();
-  void QuietSave();
+  // Both return whether the collection is now on disk.
+  bool SaveCollection();
+  bool QuietSave();
   void ShowCollection();
 
   // Selects row in both lists and shows its address as the destination; a row that has no

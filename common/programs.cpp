@@ -11,7 +11,10 @@
 namespace lunetar {
 
 void HandOver(const char* path) {
-  const char* const arguments[] = {path, "execv", nullptr};
+  // The run-time library joins the vector with blanks and no quotes: a path with a blank, such
+  // as the catalog's absolute path to the launcher, would reach the program as several words.
+  const std::string program = QuoteArgument(path);
+  const char* const arguments[] = {program.c_str(), "execv", nullptr};
   _execv(path, arguments);
 }
 

@@ -110,7 +110,7 @@ TEST_F(CatalogTest, FirstStartShowsOnlyTheBuiltInSite) {
                                        {IDC_DESTINATION, "current web destination"},
                                        {IDC_ADDRESSES, "web sites in your collection"},
                                        {IDC_DESCRIPTIONS, "descriptions"}}));
-  EXPECT_EQ(SendMessageW(GetDlgItem(catalog_, IDC_DESTINATION), EM_GETLIMITTEXT, 0, 0), 180);
+  EXPECT_EQ(Ask(GetDlgItem(catalog_, IDC_DESTINATION), EM_GETLIMITTEXT), 180);
 
   PressExpecting(catalog_, IDC_SAVE, kSaved);
   EXPECT_EQ(Installed("data.ini"), FileOf({kBuiltInAddress}));
@@ -231,11 +231,8 @@ TEST_F(CatalogTest, ExitSavesAndHandsOverToTheLauncher) {
   ASSERT_EQ(records.size(), 1u);
   EXPECT_EQ(records[0].program, "launch.exe");
   EXPECT_EQ(records[0].folder + "\\", kProgramFolder);
-  // The run-time library joins the argument vector with blanks and no quotes, so the launcher
-  // reads the path's words as arguments of their own.
-  std::string command;
-  for (const std::string& argument : records[0].arguments) command += argument + " ";
-  EXPECT_EQ(command, "C:\\Program Files\\Lunetar\\launch.exe execv ");
+  EXPECT_EQ(records[0].arguments,
+            (std::vector<std::string>{"C:\\Program Files\\Lunetar\\launch.exe", "execv"}));
   EXPECT_EQ(Installed("data.ini"), FileOf({kBuiltInAddress}));
   EXPECT_EQ(Installed("desc.ini"), FileOf({kBuiltInDescription}));
 
@@ -261,7 +258,7 @@ TEST_F(CatalogTest, AddChecksTheTextsAndAppendsTheSite) {
                                   {IDC_SITE_DESCRIPTION, "enter web site description here"}}));
   // A 181st character cannot be typed.
   for (int field : {IDC_SITE_ADDRESS, IDC_SITE_DESCRIPTION}) {
-    EXPECT_EQ(SendMessageW(GetDlgItem(add, field), EM_GETLIMITTEXT, 0, 0), 180) << field;
+    EXPECT_EQ(Ask(GetDlgItem(add, field), EM_GETLIMITTEXT), 180) << field;
   }
   const std::string tooLong(151, 'x');
   const struct {
@@ -322,6 +319,29 @@ TEST_F(CatalogTest, AddChecksTheTextsAndAppendsTheSite) {
   ExpectSelection(1, "abc/page");
 }
 
+TEST_F(CatalogTest, AddWhoseSaveFailsKeepsTheEarlierPairAndTheUnsavedSite) {
+  WriteCollection({kBuiltInAddress}, {kBuiltInDescription});
+  const std::string addresses = Installed("data.ini"), descriptions = Installed("desc.ini");
+  ASSERT_TRUE(Open());
+  {
+    HeldFile inUse(InstalledFile("data.ini"));  // another program has the addresses open
+    ASSERT_TRUE(inUse.IsHeld());
+    AddSite("https://new.example/", "New");
+    Expect("Can not save web addresses.\nPlease free some space on your hard drive first.    ");
+    ExpectNoMoreMessages();  // no word of success
+    EXPECT_EQ(Installed("data.ini"), addresses);
+    EXPECT_EQ(Installed("desc.ini"), descriptions) << "the pair on disk still belongs together";
+    for (const char* left : {"data.ini.new", "desc.ini.new", "desc.ini.old"}) {
+      EXPECT_FALSE(FileExists(InstalledFile(left))) << left;
+    }
+    EXPECT_EQ(Addresses(), (Lines{kBuiltInAddress, "https://new.example/"})) << "kept, unsaved";
+  }
+  // Once the file is free, the next save keeps the site.
+  PressExpecting(catalog_, IDC_SAVE, kSaved);
+  EXPECT_EQ(Installed("data.ini"), FileOf({kBuiltInAddress, "https://new.example/"}));
+  EXPECT_EQ(Installed("desc.ini"), FileOf({kBuiltInDescription, "New"}));
+}
+
 TEST_F(CatalogTest, FindSelectsTheFirstSiteWhoseDescriptionBeginsWithTheText) {
   WriteCollection({kBuiltInAddress, "https://a.example/", "https://b.example/",
                    "https://c.example/", "https://d.example/"},
@@ -332,7 +352,7 @@ TEST_F(CatalogTest, FindSelectsTheFirstSiteWhoseDescriptionBeginsWithTheText) {
   ASSERT_TRUE(find);
   EXPECT_EQ(ToolTips(find), (Hints{{IDC_FIND_TEXT, "enter web site description here"},
                                    {IDOK, "find web site address"}}));
-  EXPECT_EQ(SendMessageW(GetDlgItem(find, IDC_FIND_TEXT), EM_GETLIMITTEXT, 0, 0), 150);
+  EXPECT_EQ(Ask(GetDlgItem(find, IDC_FIND_TEXT), EM_GETLIMITTEXT), 150);
   PressExpecting(find, IDOK, "Please enter a web site description.    ");
   EXPECT_TRUE(IsWindowVisible(find));
   PostKey(find, VK_ESCAPE);
