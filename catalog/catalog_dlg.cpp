@@ -42,6 +42,7 @@ void FillList(CListBox& list, const std::vector<std::string>& entries) {
   list.SetRedraw(false);
   list.ResetContent();
   for (const std::string& entry : entries) list.AddString(entry.c_str());
+  list.FitHorizontalExtent(entries);
   list.SetRedraw(true);
 }
 
@@ -322,11 +323,14 @@ void CCatalogDlg::OnDelete() {
     m_collection.descriptions.erase(m_collection.descriptions.begin() + at);
     m_listAddresses.DeleteString(row);
     m_listDescriptions.DeleteString(row);
-    ShowInformation(deleted);
     m_strDestination.clear();
-    // Reloading after a failed save would bring the site back as if nothing had been asked; it
-    // stays deleted here, and the next save tries again.
-    if (QuietSave()) LoadCollection();
+    // The site is reported deleted only once the files no longer hold it. After a failed save
+    // (its error told) it stays deleted in the lists, and the next save tries again: a reload
+    // would bring it back as if nothing had been asked.
+    if (QuietSave()) {
+      ShowInformation(deleted);
+      LoadCollection();
+    }
   }
   UpdateData(false);
 }
@@ -355,6 +359,9 @@ void CCatalogDlg::OnAdd() {
     if (saved) {
       ShowInformation(added);
       LoadCollection();
+    } else {
+      m_listAddresses.SetCurSel(-1);  // no destination, so no row looks chosen
+      m_listDescriptions.SetCurSel(-1);
     }
   }
   UpdateData(false);

@@ -1,5 +1,6 @@
 #include "common/dialog.h"
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -47,6 +48,26 @@ int CListBox::FindString(int startAfter, const char* text) const {
 int CListBox::FindStringExact(int startAfter, const char* text) const {
   return static_cast<int>(
       SendMessageA(m_hWnd, LB_FINDSTRINGEXACT, startAfter, reinterpret_cast<LPARAM>(text)));
+}
+
+void CListBox::FitHorizontalExtent(const std::vector<std::string>& texts) {
+  // Measuring every text of a large collection would cost more than filling the list: only the
+  // texts near the longest in characters can be the widest in pixels.
+  std::size_t longest = 0;
+  for (const std::string& text : texts) longest = std::max(longest, text.size());
+  HDC dc = GetDC(m_hWnd);
+  HGDIOBJ font = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(m_hWnd, WM_GETFONT, 0, 0)));
+  LONG widest = 0;
+  for (const std::string& text : texts) {
+    if (text.size() * 5 < longest * 4) continue;
+    SIZE size = {};
+    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    widest = std::max(widest, size.cx);
+  }
+  SelectObject(dc, font);
+  ReleaseDC(m_hWnd, dc);
+  // A little room after the text, as the list leaves before it.
+  SendMessageA(m_hWnd, LB_SETHORIZONTALEXTENT, widest + 2 * GetSystemMetrics(SM_CXEDGE), 0);
 }
 
 void CListBox::SetRedraw(bool redraw) {

@@ -6,6 +6,7 @@
 
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "common/tool_tip.h"
 
@@ -44,6 +45,8 @@ class CListBox {
   int FindStringExact(int startAfter, const char* text) const;
   // Drawing off while many lines go in, so the list does not repaint its scroll bar per line.
   void SetRedraw(bool redraw);
+  // Lets the horizontal scroll bar reach the end of the widest of texts, in the list's font.
+  void FitHorizontalExtent(const std::vector<std::string>& texts);
 };
 
 class CDialog {

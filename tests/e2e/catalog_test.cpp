@@ -326,9 +326,13 @@ TEST_F(CatalogTest, AddWhoseSaveFailsKeepsTheEarlierPairAndTheUnsavedSite) {
   {
     HeldFile inUse(InstalledFile("data.ini"));  // another program has the addresses open
     ASSERT_TRUE(inUse.IsHeld());
+    SelectRow(catalog_, IDC_ADDRESSES, 0);
     AddSite("https://new.example/", "New");
     Expect("Can not save web addresses.\nPlease free some space on your hard drive first.    ");
     ExpectNoMoreMessages();  // no word of success
+    ExpectSelection(LB_ERR, "");
+    // The message gone, the catalog has the keyboard again.
+    EXPECT_TRUE(Eventually("the catalog to be active", [&] { return GetForegroundWindow() == catalog_; }));
     EXPECT_EQ(Installed("data.ini"), addresses);
     EXPECT_EQ(Installed("desc.ini"), descriptions) << "the pair on disk still belongs together";
     for (const char* left : {"data.ini.new", "desc.ini.new", "desc.ini.old"}) {

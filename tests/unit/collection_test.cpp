@@ -19,7 +19,7 @@ namespace {
 using Lines = std::vector<std::string>;
 
 TEST(FindPrefix, FirstEntryThatBeginsWithTheTextInAnyCase) {
-  const Lines list = {"Alpha/page", "xabc", "ABCD", "abcde", "a{b"};
+  const Lines list = {"Alpha/page", "xabc", "ABCD", "abcde", "a{b", "\xDC" "ber uns", "\xF7 by"};
   const struct {
     const char* text;
     int found;
@@ -31,6 +31,8 @@ TEST(FindPrefix, FirstEntryThatBeginsWithTheTextInAnyCase) {
       {"abc", 2},               // the upper of ABCD and abcde; xabc only contains it
       {"A[", -1},               // '[' and '{' differ as letters' cases do, but are not letters
       {"b", -1},
+      {"\xFC" "ber", 5},  // letters of the ANSI code page beyond ASCII: u with diaeresis
+      {"\xD7", -1},       // the multiplication sign is no capital of the division sign
   };
   for (const auto& c : cases) EXPECT_EQ(FindPrefix(list, c.text), c.found) << c.text;
   EXPECT_EQ(FindPrefix({}, "a"), -1);
