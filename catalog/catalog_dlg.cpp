@@ -42,8 +42,9 @@ void FillList(CListBox& list, const std::vector<std::string>& entries) {
   list.SetRedraw(false);
   list.ResetContent();
   for (const std::string& entry : entries) list.AddString(entry.c_str());
-  list.FitHorizontalExtent(entries);
   list.SetRedraw(true);
+  // After the drawing is back on: a list that does not draw does not update its scroll bars.
+  list.FitHorizontalExtent(entries);
 }
 
 // Whether row holds a site in both lists. Files edited by hand can give the two lists different

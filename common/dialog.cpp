@@ -64,10 +64,13 @@ void CListBox::FitHorizontalExtent(const std::vector<std::string>& texts) {
     GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
     widest = std::max(widest, size.cx);
   }
+  TEXTMETRICA metrics = {};
+  GetTextMetricsA(dc, &metrics);
   SelectObject(dc, font);
   ReleaseDC(m_hWnd, dc);
-  // A little room after the text, as the list leaves before it.
-  SendMessageA(m_hWnd, LB_SETHORIZONTALEXTENT, widest + 2 * GetSystemMetrics(SM_CXEDGE), 0);
+  // The list draws its texts a little way in from its edge: room for that and a blank after the
+  // text, so the last character can be scrolled fully into view.
+  SendMessageA(m_hWnd, LB_SETHORIZONTALEXTENT, widest + 2 * metrics.tmAveCharWidth, 0);
 }
 
 void CListBox::SetRedraw(bool redraw) {

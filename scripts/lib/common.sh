@@ -151,17 +151,17 @@ start_display() {
 # settled_screenshot FILE: the whole virtual screen as a PNG, taken once it has stopped changing
 # (a window is mapped before it has drawn its controls).
 settled_screenshot() {
-  local dir size previous current
+  local dir previous current
   dir=$(dirname "$1")
   mkdir -p "$dir" || return 1
-  size=$(xdpyinfo | awk '/dimensions:/ {print $2}')
   previous="$dir/.previous.rgb"
   current="$dir/.current.rgb"
   rm -f "$previous"
   for _ in $(seq 50); do
     import -window root "rgb:$current" || return 1
     if [ -f "$previous" ] && cmp -s "$previous" "$current"; then
-      convert -size "$size" -depth 8 "rgb:$current" "$1" && rm -f "$previous" "$current"
+      rm -f "$previous" "$current"
+      import -window root "$1"
       return
     fi
     mv "$current" "$previous"
