@@ -85,6 +85,19 @@ TEST_F(TipTest, NextTipWrapsAfterTheLastTip) {
   }
 }
 
+// Tips quote shell lines full of "&"; the tip text must not take them for access-key marks.
+TEST_F(TipTest, AmpersandsShowAsWritten) {
+  ForgetTipSettings();
+  WriteFile(std::string(kProgramFolder) + "gtips.txt",
+            "mkdir new && ls new > out.txt 2>&1\r\nPut & at the end\r\n");
+  ASSERT_TRUE(OpenTip());
+  HWND text = GetDlgItem(tip_, IDC_TIP_TEXT);
+  EXPECT_TRUE(GetWindowLongA(text, GWL_STYLE) & SS_NOPREFIX) << "\"&&\" would show as \"&\"";
+  EXPECT_EQ(ItemText(tip_, IDC_TIP_TEXT), "mkdir new && ls new > out.txt 2>&1");
+  Press(tip_, IDC_NEXT_TIP);
+  EXPECT_EQ(ItemText(tip_, IDC_TIP_TEXT), "Put & at the end");
+}
+
 TEST_F(TipTest, F1ShowsTheReadersHelp) {
   ForgetTipSettings();
   ASSERT_TRUE(OpenTip());

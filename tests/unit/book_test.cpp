@@ -148,6 +148,32 @@ TEST(Book, LinesFitTheListAndKeepTheLayoutRules) {
   EXPECT_EQ(doubleEmpty, 1);
 }
 
+// A line the reader is asked to type is the command, two blanks and "and press return", alone
+// between empty lines, so that it never reads as part of a paragraph. A line that stands alone
+// and holds only capitalised words is a section heading: the chapter's own, or "Hint".
+TEST(Book, CommandLinesAndHeadingsStandAlone) {
+  const std::string press = "  and press return";
+  for (int i = 0; i < kBuiltInChapterCount; ++i) {
+    SCOPED_TRACE(kShapes[i].title);
+    const std::vector<std::string> lines = LinesOf(i);
+    for (std::size_t l = 1; l < lines.size(); ++l) {
+      const std::string& line = lines[l];
+      if (line.find(press) != std::string::npos) {
+        EXPECT_TRUE(StandsAlone(lines, l)) << "line " << l + 1 << ": " << line;
+      }
+      const bool wordsOnly = std::all_of(line.begin(), line.end(), [](char c) {
+        return std::isalpha(static_cast<unsigned char>(c)) || c == ' ';
+      });
+      if (!line.empty() && std::isupper(static_cast<unsigned char>(line[0])) && wordsOnly &&
+          line.find("  ") == std::string::npos && StandsAlone(lines, l)) {
+        const auto& own = kShapes[i].sections;
+        EXPECT_TRUE(line == "Hint" || std::find(own.begin(), own.end(), line) != own.end())
+            << "line " << l + 1 << " is a heading the chapter does not have: " << line;
+      }
+    }
+  }
+}
+
 // Lines that a paragraph continues past are broken at word boundaries near the list's width.
 // Tables and screen samples, which line their columns up with runs of blanks, are exempt.
 TEST(Book, ParagraphsBreakNearTheListWidth) {
