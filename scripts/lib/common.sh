@@ -159,7 +159,7 @@ settled_screenshot() {
   current="$dir/.current.rgb"
   rm -f "$previous"
   for _ in $(seq 50); do
-    import -window root "rgb:$current" || return 1
+    import -window root -depth 8 "rgb:$current" || return 1
     if [ -f "$previous" ] && cmp -s "$previous" "$current"; then
       convert -size "$size" -depth 8 "rgb:$current" "$1" && rm -f "$previous" "$current"
       return
