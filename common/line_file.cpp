@@ -66,4 +66,23 @@ bool SaveLineFile(const std::string& path, const std::vector<std::string>& lines
   return true;
 }
 
+namespace {
+bool WriteFileBytes(const std::string& path, const std::string& bytes) {
+  FilePtr file = OpenFile(path, "wb");
+  if (!file) return false;
+  bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
+  ok = std::fflush(file.get()) == 0 && ok;
+  return CloseFile(file) && ok;
+}
+}  // namespace
+
+bool SaveFileBytes(const std::string& path, const std::string& bytes, ReplaceFileFunction replace) {
+  const std::string temporary = path + ".new";
+  if (!WriteFileBytes(temporary, bytes) || !replace(temporary, path)) {
+    std::remove(temporary.c_str());
+    return false;
+  }
+  return true;
+}
+
 }  // namespace lunetar

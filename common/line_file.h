@@ -36,4 +36,9 @@ using ReplaceFileFunction = bool (*)(const std::string& from, const std::string&
 bool SaveLineFile(const std::string& path, const std::vector<std::string>& lines,
                   ReplaceFileFunction replace);
 
+// The same for a file of any content, written byte for byte: the temporary (path + ".new") is
+// written, flushed and closed, every step checked, before it replaces path. On failure path keeps
+// its earlier content and no temporary stays behind.
+bool SaveFileBytes(const std::string& path, const std::string& bytes, ReplaceFileFunction replace);
+
 }  // namespace lunetar
