@@ -10,7 +10,7 @@
 namespace lunetar {
 
 const char* const kBuiltInAddress = "https://lunetar.example/sarnovo/";
-const char* const kBuiltInDescription = "Lunetar: Sarnovo and Korvadex, updates and news";
+const char* const kBuiltInDescription = "Lunetar - Sarnovo and Korvadex, updates and news";
 
 namespace {
 

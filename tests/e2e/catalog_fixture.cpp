@@ -7,7 +7,7 @@ namespace e2e {
 // The catalog's own site, which it adds to every collection that lacks it.
 const char* const CatalogFixture::kBuiltInAddress = "https://lunetar.example/sarnovo/";
 const char* const CatalogFixture::kBuiltInDescription =
-    "Lunetar: Sarnovo and Korvadex, updates and news";
+    "Lunetar - Sarnovo and Korvadex, updates and news";
 
 void CatalogFixture::SetUp() {
   SuiteTest::SetUp();

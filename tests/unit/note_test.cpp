@@ -7,6 +7,7 @@
 #include <string>
 #include <system_error>
 
+#include "catalog/collection.h"
 #include "temp_file.h"
 
 namespace lunetar {
@@ -50,6 +51,7 @@ TEST(NoteNames, OnlyASingleSafeFileNameNamesANote) {
       "reports",            "my report",           "report.x", " leading",  "x.y.z",
   };
   for (const std::string& name : safe) EXPECT_TRUE(IsSafeNoteName(name)) << name;
+  EXPECT_TRUE(IsSafeNoteName(kBuiltInDescription)) << "the site of every collection keeps a note";
 
   const std::string unsafe[] = {
       "",
