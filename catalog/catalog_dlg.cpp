@@ -1,7 +1,13 @@
 #include "catalog/catalog_dlg.h"
 
+#include "catalog/about_dlg.h"
 #include "catalog/add_site_dlg.h"
 #include "catalog/find_site_dlg.h"
+#include "catalog/help.h"
+#include "catalog/note.h"
+#include "catalog/note_dlg.h"
+#include "catalog/report.h"
+#include "catalog/tools_dlg.h"
 #include "common/app.h"
 #include "common/disk_files.h"
 #include "common/file_replace.h"
@@ -29,6 +35,12 @@ constexpr const char* kCannotRestoreDescriptions =
 constexpr const char* kRestored = "Your web collection was successfully restored from backup.    ";
 constexpr const char* kNoMatch =
     "No web site in your web collection matched your description.    ";
+constexpr const char* kReadmeTxtMissing =
+    "Please make sure that you have Readme.txt in your " LUNETAR_PROGRAM_FOLDER " folder.    ";
+constexpr const char* kCannotWriteReport = "Please free some space on you hard drive first.    ";
+
+// How long the thread rests after Tools' Save before Tools shows again.
+constexpr DWORD kToolsSavePauseMs = 300;
 
 void ShowError(const std::string& text) {
   ShowMessage(text.c_str(), kTitle, MB_ICONERROR | MB_OK);
@@ -103,8 +115,12 @@ bool CCatalogDlg::OnCommand(int id, int notifyCode) {
       }
       return true;
     }
-    if (notifyCode == LBN_DBLCLK && id == IDC_ADDRESSES) {
-      OnDblclkAddresses();
+    if (notifyCode == LBN_DBLCLK) {
+      if (id == IDC_ADDRESSES) {
+        OnDblclkAddresses();
+      } else {
+        OnDblclkDescriptions();
+      }
       return true;
     }
     return false;
@@ -129,8 +145,29 @@ bool CCatalogDlg::OnCommand(int id, int notifyCode) {
     case IDC_SAVE:
       SaveCollection();
       return true;
+    case IDC_NOTE:
+      OnNote();
+      return true;
+    case IDC_PRINT:
+      OnPrint();
+      return true;
+    case IDC_TOOLS:
+      OnTools();
+      return true;
+    case IDC_HELP_BUTTON:
+      ShowHelp();
+      return true;
   }
   return false;
+}
+
+bool CCatalogDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  // Only a press on the window itself arrives here: a control takes the presses on it.
+  if (message == WM_RBUTTONDOWN) {
+    OnRButtonDown();
+    return true;
+  }
+  return CMainDialog::OnMessage(message, wParam, lParam, result);
 }
 
 // ---- the collection's files ----
@@ -260,6 +297,9 @@ void CCatalogDlg::OnSelchangeDescriptions() {
   UpdateData(false);
 }
 
+// The click before the double-click has selected the row, so the note is the selected site's.
+void CCatalogDlg::OnDblclkDescriptions() { OnNote(); }
+
 void CCatalogDlg::OnDblclkAddresses() {
   if (!UpdateData(true)) return;
   if (m_listAddresses.GetCount() <= 0) return;
@@ -375,6 +415,113 @@ void CCatalogDlg::OnFind() {
     SelectEntry(row);
   }
   UpdateData(false);
+}
+
+// ---- notes, reports, tools, help and About ----
+
+void CCatalogDlg::OnNote() {
+  if (!UpdateData(true)) return;
+  // A row beyond the shorter list has no description to name a note.
+  const int row = m_listAddresses.GetCurSel();
+  if (m_strDestination.empty() || !IsSite(m_collection, row)) {
+    ShowError(kSelectFirst);
+    return;
+  }
+  CNoteDlg note;
+  note.m_strAddress = m_collection.addresses[static_cast<std::size_t>(row)];
+  note.m_strDescription = m_collection.descriptions[static_cast<std::size_t>(row)];
+  // No note file, or none that can be read: the note starts empty.
+  ReadNote(NoteFilePath(note.m_strDescription), note.m_strNote);
+  note.DoModal();
+}
+
+// The report is written before the collection is saved, and a report that cannot be written
+// saves nothing.
+void CCatalogDlg::OnPrint() {
+  if (!UpdateData(true)) return;
+  const int row = m_listAddresses.GetCurSel();
+  if (m_strDestination.empty() || !IsSite(m_collection, row)) {
+    ShowError(kSelectFirst);
+    return;
+  }
+  const std::string report =
+      SingleSiteReport(m_collection.descriptions[static_cast<std::size_t>(row)],
+                       m_collection.addresses[static_cast<std::size_t>(row)]);
+  DiskFiles files;
+  if (!files.CanOpen(LUNETAR_PROGRAM_FOLDER "Readme.txt")) {
+    ShowError(kReadmeTxtMissing);
+    return;
+  }
+  // Through a temporary file: the editor never opens half a report, and a failed write leaves
+  // the earlier report as it was.
+  if (!SaveFileBytes(kReportPath, report, MoveFileOver)) {
+    ShowError(kCannotWriteReport);
+    return;
+  }
+  QuietSave();
+  OpenWithAssociatedProgram("Readme.txt", LUNETAR_PROGRAM_FOLDER, kReportPath, m_hWnd, kTitle);
+  UpdateData(false);
+}
+
+void CCatalogDlg::WriteCompleteReport() {
+  // Whatever the save says (an empty collection, say), the report shows the files as they are.
+  QuietSave();
+  const CollectionFiles installed = FilesOf(CollectionPlace::Installed);
+  std::vector<std::string> descriptions;
+  std::vector<std::string> addresses;
+  if (!ReadCollectionFile(installed.descriptions, descriptions)) return;
+  if (!ReadCollectionFile(installed.addresses, addresses)) return;
+  DiskFiles files;
+  if (!files.CanOpen(LUNETAR_PROGRAM_FOLDER "Readme.txt")) {
+    ShowError(kReadmeTxtMissing);
+    return;
+  }
+  if (!SaveFileBytes(kReportPath, CompleteReport(descriptions, addresses), MoveFileOver)) {
+    ShowError(kCannotWriteReport);
+    return;
+  }
+  OpenWithAssociatedProgram("Readme.txt", LUNETAR_PROGRAM_FOLDER, kReportPath, m_hWnd, kTitle);
+}
+
+void CCatalogDlg::OnTools() {
+  for (;;) {
+    CToolsDlg tools;
+    tools.m_nChoice = CToolsDlg::kNone;
+    tools.DoModal();
+    switch (tools.m_nChoice) {
+      case CToolsDlg::kCompleteReport:
+        WriteCompleteReport();
+        break;
+      case CToolsDlg::kSave:
+        // The installed files, whatever a Backup or Restore left in the flags.
+        m_bSaveToBackup = 0;
+        m_bLoadFromBackup = 0;
+        QuietSave();
+        Sleep(kToolsSavePauseMs);
+        break;
+      case CToolsDlg::kRestore:
+        OnRestore();
+        break;
+      default:
+        return;
+    }
+  }
+}
+
+void CCatalogDlg::OnRButtonDown() { OnTools(); }
+
+void CCatalogDlg::ShowHelp() {
+  ShowMessage(kCatalogHelpText, kTitle, MB_ICONINFORMATION | MB_OK);
+}
+
+bool CCatalogDlg::OnHelpRequest() {
+  ShowHelp();
+  return true;
+}
+
+void CCatalogDlg::OnAbout() {
+  CCatalogAboutDlg about;
+  about.DoModal();
 }
 
 }  // namespace lunetar
