@@ -144,14 +144,7 @@ TEST_F(NoteFileTest, AFailedSaveKeepsTheEarlierNote) {
 
   // The disk fills up while the temporary is written: its every write fails with "no space".
   const std::filesystem::path temporary = path_ + ".new";
-  std::error_code error;
-#ifdef _WIN32
-  std::filesystem::create_symlink("Z:\\dev\\full", temporary, error);
-  if (error) GTEST_SKIP() << "no symbolic link to the full device: " << error.message();
-#else
-  std::filesystem::create_symlink("/dev/full", temporary, error);
-#endif
-  ASSERT_FALSE(error) << error.message();
+  if (!LinkToFullDevice(temporary)) GTEST_SKIP() << "no link to the full device";
   EXPECT_FALSE(SaveNote(path_, std::string(800, 'n'), MustNotReplace));
   EXPECT_EQ(Bytes(), "earlier\r\r\nnote");
   EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(temporary)));
