@@ -2,6 +2,7 @@
 
 #include "catalog/about_dlg.h"
 #include "catalog/add_site_dlg.h"
+#include "catalog/catalog_messages.h"
 #include "catalog/find_site_dlg.h"
 #include "catalog/help.h"
 #include "catalog/note.h"
@@ -11,14 +12,12 @@
 #include "common/app.h"
 #include "common/disk_files.h"
 #include "common/file_replace.h"
-#include "common/message_box.h"
 #include "common/programs.h"
 #include "common/suite.h"
 #include "resources/catalog_ids.h"
 
 namespace lunetar {
 namespace {
-constexpr const char* kTitle = "SARNOVO";
 constexpr int kDestinationChars = 180;
 
 constexpr const char* kSelectFirst = "Please select a web site first.    ";
@@ -41,14 +40,6 @@ constexpr const char* kCannotWriteReport = "Please free some space on you hard d
 
 // How long the thread rests after Tools' Save before Tools shows again.
 constexpr DWORD kToolsSavePauseMs = 300;
-
-void ShowError(const std::string& text) {
-  ShowMessage(text.c_str(), kTitle, MB_ICONERROR | MB_OK);
-}
-
-void ShowInformation(const std::string& text) {
-  ShowMessage(text.c_str(), kTitle, MB_ICONINFORMATION | MB_OK);
-}
 
 void FillList(CListBox& list, const std::vector<std::string>& entries) {
   list.SetRedraw(false);
@@ -326,7 +317,7 @@ void CCatalogDlg::OnOK() {
   }
   QuietSave();
   OpenWithAssociatedProgram("Readme.html", LUNETAR_PROGRAM_FOLDER, m_strDestination, m_hWnd,
-                            kTitle);
+                            kCatalogTitle);
   UpdateData(false);
 }
 
@@ -350,7 +341,7 @@ void CCatalogDlg::OnDelete() {
     return;
   }
   const std::string question = "Are you sure you want to delete " + m_strDestination + "?";
-  if (ShowMessage(question.c_str(), kTitle, MB_ICONQUESTION | MB_YESNO) == IDNO) return;
+  if (!AskYesNo(question)) return;
   m_bSaveToBackup = 0;
   m_bLoadFromBackup = 0;
   const std::string deleted = m_strDestination + " was successfully deleted.    ";
@@ -459,7 +450,7 @@ void CCatalogDlg::OnPrint() {
     return;
   }
   QuietSave();
-  OpenWithAssociatedProgram("Readme.txt", LUNETAR_PROGRAM_FOLDER, kReportPath, m_hWnd, kTitle);
+  OpenWithAssociatedProgram("Readme.txt", LUNETAR_PROGRAM_FOLDER, kReportPath, m_hWnd, kCatalogTitle);
   UpdateData(false);
 }
 
@@ -480,7 +471,7 @@ void CCatalogDlg::WriteCompleteReport() {
     ShowError(kCannotWriteReport);
     return;
   }
-  OpenWithAssociatedProgram("Readme.txt", LUNETAR_PROGRAM_FOLDER, kReportPath, m_hWnd, kTitle);
+  OpenWithAssociatedProgram("Readme.txt", LUNETAR_PROGRAM_FOLDER, kReportPath, m_hWnd, kCatalogTitle);
 }
 
 void CCatalogDlg::OnTools() {
@@ -511,7 +502,7 @@ void CCatalogDlg::OnTools() {
 void CCatalogDlg::OnRButtonDown() { OnTools(); }
 
 void CCatalogDlg::ShowHelp() {
-  ShowMessage(kCatalogHelpText, kTitle, MB_ICONINFORMATION | MB_OK);
+  ShowInformation(kCatalogHelpText);
 }
 
 bool CCatalogDlg::OnHelpRequest() {

@@ -1,14 +1,13 @@
 #include "catalog/note_dlg.h"
 
+#include "catalog/catalog_messages.h"
 #include "catalog/note.h"
 #include "common/disk_files.h"
 #include "common/file_replace.h"
-#include "common/message_box.h"
 #include "resources/catalog_ids.h"
 
 namespace lunetar {
 namespace {
-constexpr const char* kTitle = "SARNOVO";
 constexpr int kSiteChars = 150;
 
 constexpr const char* kEnterNote = "Please enter your note first.    ";
@@ -19,14 +18,6 @@ constexpr const char* kNoNote = "There is no note to delete.    ";
 constexpr const char* kDeleted = "Note was successfully deleted.    ";
 constexpr const char* kNoteTooLong =
     "Your note is longer than 800 characters. Please shorten it first.    ";
-
-void ShowError(const std::string& text) {
-  ShowMessage(text.c_str(), kTitle, MB_ICONERROR | MB_OK);
-}
-
-void ShowInformation(const char* text) {
-  ShowMessage(text, kTitle, MB_ICONINFORMATION | MB_OK);
-}
 }  // namespace
 
 CNoteDlg::CNoteDlg() : CDialog(IDD_NOTE) {}

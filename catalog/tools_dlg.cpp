@@ -1,13 +1,12 @@
 #include "catalog/tools_dlg.h"
 
-#include "common/message_box.h"
+#include "catalog/catalog_messages.h"
 #include "common/programs.h"
 #include "common/suite.h"
 #include "resources/catalog_ids.h"
 
 namespace lunetar {
 namespace {
-constexpr const char* kTitle = "SARNOVO";
 constexpr const char* kCompleteReportQuestion =
     "Please Note:\n\nYour Complete Report will be created from the data on your hard drive. If "
     "your backup data is more current, please restore your web collection first, then save it "
@@ -44,8 +43,7 @@ bool CToolsDlg::OnCommand(int id, int notifyCode) {
 }
 
 void CToolsDlg::OnOK() {
-  // Every answer but No goes on.
-  if (ShowMessage(kCompleteReportQuestion, kTitle, MB_ICONQUESTION | MB_YESNO) == IDNO) return;
+  if (!AskYesNo(kCompleteReportQuestion)) return;
   Choose(kCompleteReport);
 }
 
@@ -53,7 +51,7 @@ void CToolsDlg::OnCancel() { Choose(kNone); }
 
 void CToolsDlg::OnUpdates() {
   OpenWithAssociatedProgram("Readme.html", LUNETAR_PROGRAM_FOLDER, LUNETAR_PRODUCT_PAGE, m_hWnd,
-                            kTitle);
+                            kCatalogTitle);
 }
 
 void CToolsDlg::Choose(int choice) {
