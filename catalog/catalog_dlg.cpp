@@ -435,22 +435,11 @@ void CCatalogDlg::OnPrint() {
     ShowError(kSelectFirst);
     return;
   }
-  const std::string report =
-      SingleSiteReport(m_collection.descriptions[static_cast<std::size_t>(row)],
-                       m_collection.addresses[static_cast<std::size_t>(row)]);
-  DiskFiles files;
-  if (!files.CanOpen(LUNETAR_PROGRAM_FOLDER "Readme.txt")) {
-    ShowError(kReadmeTxtMissing);
-    return;
-  }
-  // Through a temporary file: the editor never opens half a report, and a failed write leaves
-  // the earlier report as it was.
-  if (!SaveFileBytes(kReportPath, report, MoveFileOver)) {
-    ShowError(kCannotWriteReport);
-    return;
-  }
+  const std::size_t site = static_cast<std::size_t>(row);
+  const std::string& description = m_collection.descriptions[site];
+  if (!WriteReport(SingleSiteReport(description, m_collection.addresses[site]))) return;
   QuietSave();
-  OpenWithAssociatedProgram("Readme.txt", LUNETAR_PROGRAM_FOLDER, kReportPath, m_hWnd, kCatalogTitle);
+  OpenReport();
   UpdateData(false);
 }
 
@@ -462,16 +451,27 @@ void CCatalogDlg::WriteCompleteReport() {
   std::vector<std::string> addresses;
   if (!ReadCollectionFile(installed.descriptions, descriptions)) return;
   if (!ReadCollectionFile(installed.addresses, addresses)) return;
+  if (WriteReport(CompleteReport(descriptions, addresses))) OpenReport();
+}
+
+// Through a temporary file: the editor never opens half a report, and a failed write leaves the
+// earlier report as it was.
+bool CCatalogDlg::WriteReport(const std::string& report) {
   DiskFiles files;
   if (!files.CanOpen(LUNETAR_PROGRAM_FOLDER "Readme.txt")) {
     ShowError(kReadmeTxtMissing);
-    return;
+    return false;
   }
-  if (!SaveFileBytes(kReportPath, CompleteReport(descriptions, addresses), MoveFileOver)) {
+  if (!SaveFileBytes(kReportPath, report, MoveFileOver)) {
     ShowError(kCannotWriteReport);
-    return;
+    return false;
   }
-  OpenWithAssociatedProgram("Readme.txt", LUNETAR_PROGRAM_FOLDER, kReportPath, m_hWnd, kCatalogTitle);
+  return true;
+}
+
+void CCatalogDlg::OpenReport() {
+  OpenWithAssociatedProgram("Readme.txt", LUNETAR_PROGRAM_FOLDER, kReportPath, m_hWnd,
+                            kCatalogTitle);
 }
 
 void CCatalogDlg::OnTools() {

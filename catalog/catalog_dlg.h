@@ -57,6 +57,11 @@ class CCatalogDlg : public CMainDialog {
   // Print All, once the user has confirmed it in Tools: the report is made from the collection
   // files, which are saved first.
   void WriteCompleteReport();
+  // The report file, provided the sample that finds the text editor is there; false, after
+  // saying why, when it could not be written.
+  bool WriteReport(const std::string& report);
+  // Opens the report file in the text editor.
+  void OpenReport();
   // Shows Tools again after every Restore, Save and Print All, until it is cancelled.
   void OnTools();
   // A press on the window's own surface, outside its controls.
