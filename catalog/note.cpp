@@ -1,9 +1,6 @@
 #include "catalog/note.h"
 
 #include <cctype>
-#include <cstdio>
-
-#include "common/file_ptr.h"
 
 namespace lunetar {
 namespace {
@@ -80,14 +77,8 @@ std::string NoteFilePath(const std::string& description, const std::string& fold
 }
 
 bool ReadNote(const std::string& path, std::string& text) {
-  if (path.empty()) return false;
-  FilePtr file = OpenFile(path, "rb");
-  if (!file) return false;
   std::string bytes;
-  char buffer[4096];
-  std::size_t got;
-  while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) bytes.append(buffer, got);
-  if (std::ferror(file.get())) return false;
+  if (path.empty() || !ReadFileBytes(path, bytes)) return false;
   // Decoded whole, so that a CR LF pair is never split between two pieces of the file.
   text = DecodeNote(bytes);
   return true;

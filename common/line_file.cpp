@@ -1,6 +1,7 @@
 #include "common/line_file.h"
 
 #include <cstdio>
+#include <utility>
 
 #include "common/file_ptr.h"
 
@@ -63,6 +64,18 @@ bool SaveLineFile(const std::string& path, const std::vector<std::string>& lines
     std::remove(temporary.c_str());
     return false;
   }
+  return true;
+}
+
+bool ReadFileBytes(const std::string& path, std::string& bytes) {
+  FilePtr file = OpenFile(path, "rb");
+  if (!file) return false;
+  std::string read;
+  char buffer[16384];
+  std::size_t got;
+  while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) read.append(buffer, got);
+  if (std::ferror(file.get())) return false;
+  bytes = std::move(read);
   return true;
 }
 
