@@ -264,6 +264,25 @@ TEST_F(NoteTest, ANoteFileInUseIsNeitherReplacedNorRemoved) {
   EXPECT_EQ(FileBytes(file), "later");
 }
 
+TEST_F(NoteTest, ANoteLongerThanTheFieldTakesIsRefusedNotCut) {
+  WriteCollection({kBuiltInAddress, "https://weather.example/"},
+                  {kBuiltInDescription, "Weather forecast"});
+  const std::string file = NoteFile("Weather forecast");
+  const std::string written = std::string(799, 'n') + "\r\r\n";  // 801 in the field
+  WriteFile(file, written);
+  ASSERT_TRUE(Open());
+  HWND note = OpenNote(1);
+  ASSERT_TRUE(note);
+  EXPECT_EQ(NoteText(note), std::string(799, 'n') + "\r\n") << "shown whole";
+  PressExpecting(note, IDOK, "Your note is longer than 800 characters. Please shorten it first.    ");
+  ExpectNoMoreMessages();
+  EXPECT_TRUE(IsWindowVisible(note));
+  EXPECT_EQ(FileBytes(file), written);
+  SetItemText(note, IDC_NOTE_TEXT, std::string(800, 'n'));
+  Save(note);
+  EXPECT_EQ(FileBytes(file), std::string(800, 'n'));
+}
+
 class ReportTest : public CatalogFixture {
  protected:
   // The Tools dialog, and Print All in it answered Yes.
