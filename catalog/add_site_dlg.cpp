@@ -1,7 +1,7 @@
 #include "catalog/add_site_dlg.h"
 
+#include "catalog/catalog_messages.h"
 #include "catalog/collection.h"
-#include "common/message_box.h"
 #include "resources/catalog_ids.h"
 
 namespace lunetar {
@@ -31,7 +31,7 @@ void CAddSiteDlg::OnOK() {
   if (!UpdateData(true)) return;
   const std::string refusal = AddSiteRefusal(m_strAddress, m_strDescription);
   if (!refusal.empty()) {
-    ShowMessage(refusal.c_str(), "SARNOVO", MB_ICONERROR | MB_OK);
+    ShowError(refusal);
     return;
   }
   UpdateData(false);

@@ -1,18 +1,23 @@
 #include "catalog/catalog_dlg.h"
 
+#include "catalog/about_dlg.h"
 #include "catalog/add_site_dlg.h"
+#include "catalog/catalog_messages.h"
 #include "catalog/find_site_dlg.h"
+#include "catalog/help.h"
+#include "catalog/note.h"
+#include "catalog/note_dlg.h"
+#include "catalog/report.h"
+#include "catalog/tools_dlg.h"
 #include "common/app.h"
 #include "common/disk_files.h"
 #include "common/file_replace.h"
-#include "common/message_box.h"
 #include "common/programs.h"
 #include "common/suite.h"
 #include "resources/catalog_ids.h"
 
 namespace lunetar {
 namespace {
-constexpr const char* kTitle = "SARNOVO";
 constexpr int kDestinationChars = 180;
 
 constexpr const char* kSelectFirst = "Please select a web site first.    ";
@@ -29,14 +34,12 @@ constexpr const char* kCannotRestoreDescriptions =
 constexpr const char* kRestored = "Your web collection was successfully restored from backup.    ";
 constexpr const char* kNoMatch =
     "No web site in your web collection matched your description.    ";
+constexpr const char* kReadmeTxtMissing =
+    "Please make sure that you have Readme.txt in your " LUNETAR_PROGRAM_FOLDER " folder.    ";
+constexpr const char* kCannotWriteReport = "Please free some space on you hard drive first.    ";
 
-void ShowError(const std::string& text) {
-  ShowMessage(text.c_str(), kTitle, MB_ICONERROR | MB_OK);
-}
-
-void ShowInformation(const std::string& text) {
-  ShowMessage(text.c_str(), kTitle, MB_ICONINFORMATION | MB_OK);
-}
+// How long the thread rests after Tools' Save before Tools shows again.
+constexpr DWORD kToolsSavePauseMs = 300;
 
 void FillList(CListBox& list, const std::vector<std::string>& entries) {
   list.SetRedraw(false);
@@ -105,8 +108,12 @@ bool CCatalogDlg::OnCommand(int id, int notifyCode) {
       }
       return true;
     }
-    if (notifyCode == LBN_DBLCLK && id == IDC_ADDRESSES) {
-      OnDblclkAddresses();
+    if (notifyCode == LBN_DBLCLK) {
+      if (id == IDC_ADDRESSES) {
+        OnDblclkAddresses();
+      } else {
+        OnDblclkDescriptions();
+      }
       return true;
     }
     return false;
@@ -131,8 +138,29 @@ bool CCatalogDlg::OnCommand(int id, int notifyCode) {
     case IDC_SAVE:
       SaveCollection();
       return true;
+    case IDC_NOTE:
+      OnNote();
+      return true;
+    case IDC_PRINT:
+      OnPrint();
+      return true;
+    case IDC_TOOLS:
+      OnTools();
+      return true;
+    case IDC_HELP_BUTTON:
+      ShowHelp();
+      return true;
   }
   return false;
+}
+
+bool CCatalogDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  // Only a press on the window itself arrives here: a control takes the presses on it.
+  if (message == WM_RBUTTONDOWN) {
+    OnRButtonDown();
+    return true;
+  }
+  return CMainDialog::OnMessage(message, wParam, lParam, result);
 }
 
 // ---- the collection's files ----
@@ -262,6 +290,9 @@ void CCatalogDlg::OnSelchangeDescriptions() {
   UpdateData(false);
 }
 
+// The click before the double-click has selected the row, so the note is the selected site's.
+void CCatalogDlg::OnDblclkDescriptions() { OnNote(); }
+
 void CCatalogDlg::OnDblclkAddresses() {
   if (!UpdateData(true)) return;
   if (m_listAddresses.GetCount() <= 0) return;
@@ -288,7 +319,7 @@ void CCatalogDlg::OnOK() {
   }
   QuietSave();
   OpenWithAssociatedProgram("Readme.html", LUNETAR_PROGRAM_FOLDER, m_strDestination, m_hWnd,
-                            kTitle);
+                            kCatalogTitle);
   UpdateData(false);
 }
 
@@ -312,7 +343,7 @@ void CCatalogDlg::OnDelete() {
     return;
   }
   const std::string question = "Are you sure you want to delete " + m_strDestination + "?";
-  if (ShowMessage(question.c_str(), kTitle, MB_ICONQUESTION | MB_YESNO) == IDNO) return;
+  if (!AskYesNo(question)) return;
   m_bSaveToBackup = 0;
   m_bLoadFromBackup = 0;
   const std::string deleted = m_strDestination + " was successfully deleted.    ";
@@ -383,6 +414,113 @@ void CCatalogDlg::OnFind() {
     SelectEntry(row);
   }
   UpdateData(false);
+}
+
+// ---- notes, reports, tools, help and About ----
+
+void CCatalogDlg::OnNote() {
+  if (!UpdateData(true)) return;
+  // A row beyond the shorter list has no description to name a note.
+  const int row = m_listAddresses.GetCurSel();
+  if (m_strDestination.empty() || !IsSite(m_collection, row)) {
+    ShowError(kSelectFirst);
+    return;
+  }
+  CNoteDlg note;
+  note.m_strAddress = m_collection.addresses[static_cast<std::size_t>(row)];
+  note.m_strDescription = m_collection.descriptions[static_cast<std::size_t>(row)];
+  // No note file, or none that can be read: the note starts empty.
+  ReadNote(NoteFilePath(note.m_strDescription), note.m_strNote);
+  note.DoModal();
+}
+
+// The report is written before the collection is saved, and a report that cannot be written
+// saves nothing.
+void CCatalogDlg::OnPrint() {
+  if (!UpdateData(true)) return;
+  const int row = m_listAddresses.GetCurSel();
+  if (m_strDestination.empty() || !IsSite(m_collection, row)) {
+    ShowError(kSelectFirst);
+    return;
+  }
+  const std::size_t site = static_cast<std::size_t>(row);
+  const std::string& description = m_collection.descriptions[site];
+  if (!WriteReport(SingleSiteReport(description, m_collection.addresses[site]))) return;
+  QuietSave();
+  OpenReport();
+  UpdateData(false);
+}
+
+void CCatalogDlg::WriteCompleteReport() {
+  // Whatever the save says (an empty collection, say), the report shows the files as they are.
+  QuietSave();
+  const CollectionFiles installed = FilesOf(CollectionPlace::Installed);
+  std::vector<std::string> descriptions;
+  std::vector<std::string> addresses;
+  if (!ReadCollectionFile(installed.descriptions, descriptions)) return;
+  if (!ReadCollectionFile(installed.addresses, addresses)) return;
+  if (WriteReport(CompleteReport(descriptions, addresses))) OpenReport();
+}
+
+// Through a temporary file: the editor never opens half a report, and a failed write leaves the
+// earlier report as it was.
+bool CCatalogDlg::WriteReport(const std::string& report) {
+  DiskFiles files;
+  if (!files.CanOpen(LUNETAR_PROGRAM_FOLDER "Readme.txt")) {
+    ShowError(kReadmeTxtMissing);
+    return false;
+  }
+  if (!SaveFileBytes(kReportPath, report, MoveFileOver)) {
+    ShowError(kCannotWriteReport);
+    return false;
+  }
+  return true;
+}
+
+void CCatalogDlg::OpenReport() {
+  OpenWithAssociatedProgram("Readme.txt", LUNETAR_PROGRAM_FOLDER, kReportPath, m_hWnd,
+                            kCatalogTitle);
+}
+
+void CCatalogDlg::OnTools() {
+  for (;;) {
+    CToolsDlg tools;
+    tools.m_nChoice = CToolsDlg::kNone;
+    tools.DoModal();
+    switch (tools.m_nChoice) {
+      case CToolsDlg::kCompleteReport:
+        WriteCompleteReport();
+        break;
+      case CToolsDlg::kSave:
+        // The installed files, whatever a Backup or Restore left in the flags.
+        m_bSaveToBackup = 0;
+        m_bLoadFromBackup = 0;
+        QuietSave();
+        Sleep(kToolsSavePauseMs);
+        break;
+      case CToolsDlg::kRestore:
+        OnRestore();
+        break;
+      default:
+        return;
+    }
+  }
+}
+
+void CCatalogDlg::OnRButtonDown() { OnTools(); }
+
+void CCatalogDlg::ShowHelp() {
+  ShowInformation(kCatalogHelpText);
+}
+
+bool CCatalogDlg::OnHelpRequest() {
+  ShowHelp();
+  return true;
+}
+
+void CCatalogDlg::OnAbout() {
+  CCatalogAboutDlg about;
+  about.DoModal();
 }
 
 }  // namespace lunetar

@@ -22,6 +22,11 @@ class CCatalogDlg : public CMainDialog {
   // Exit: the Exit button, Esc, the close box and the system menu's Close.
   void OnCancel() override;
   bool OnCommand(int id, int notifyCode) override;
+  bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  // F1: the catalog's help instead of a help file.
+  bool OnHelpRequest() override;
+  // The system menu's About entry.
+  void OnAbout() override;
 
  private:
   // The collection's files and the lists that show them. Load* return whether they read what
@@ -46,6 +51,22 @@ class CCatalogDlg : public CMainDialog {
   void OnSelchangeAddresses();
   void OnSelchangeDescriptions();
   void OnDblclkAddresses();
+  void OnDblclkDescriptions();
+  void OnNote();
+  void OnPrint();
+  // Print All, once the user has confirmed it in Tools: the report is made from the collection
+  // files, which are saved first.
+  void WriteCompleteReport();
+  // The report file, provided the sample that finds the text editor is there; false, after
+  // saying why, when it could not be written.
+  bool WriteReport(const std::string& report);
+  // Opens the report file in the text editor.
+  void OpenReport();
+  // Shows Tools again after every Restore, Save and Print All, until it is cancelled.
+  void OnTools();
+  // A press on the window's own surface, outside its controls.
+  void OnRButtonDown();
+  void ShowHelp();
 
   // Steer SaveCollection and LoadCollection; the backup flags are raised only while Backup or
   // Restore runs.

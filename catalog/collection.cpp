@@ -9,7 +9,7 @@
 namespace lunetar {
 
 const char* const kBuiltInAddress = "https://lunetar.example/sarnovo/";
-const char* const kBuiltInDescription = "Lunetar: Sarnovo and Korvadex, updates and news";
+const char* const kBuiltInDescription = "Lunetar - Sarnovo and Korvadex, updates and news";
 
 namespace {
 
@@ -84,15 +84,10 @@ CollectionFiles FilesOf(CollectionPlace place) {
 }
 
 bool ReadCollectionFile(const std::string& path, std::vector<std::string>& entries) {
-  FilePtr file = OpenFile(path, "rb");
-  if (!file) return false;
   // The whole file first, then its lines: a line of any length is one entry, so a long address
   // never shifts the pairing of the two lists.
   std::string bytes;
-  char buffer[16384];
-  std::size_t got;
-  while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) bytes.append(buffer, got);
-  if (std::ferror(file.get())) return false;
+  if (!ReadFileBytes(path, bytes)) return false;
   entries = SplitLines(bytes);
   return true;
 }

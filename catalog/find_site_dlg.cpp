@@ -1,7 +1,7 @@
 #include "catalog/find_site_dlg.h"
 
+#include "catalog/catalog_messages.h"
 #include "catalog/collection.h"
-#include "common/message_box.h"
 #include "resources/catalog_ids.h"
 
 namespace lunetar {
@@ -28,7 +28,7 @@ void CFindSiteDlg::OnOK() {
   if (!UpdateData(true)) return;
   const std::string refusal = FindSiteRefusal(m_strDescription);
   if (!refusal.empty()) {
-    ShowMessage(refusal.c_str(), "SARNOVO", MB_ICONERROR | MB_OK);
+    ShowError(refusal);
     return;
   }
   UpdateData(false);

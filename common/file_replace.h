@@ -5,7 +5,8 @@
 
 namespace lunetar {
 
-// Moves from over to, replacing to; the replacement is a single rename on one volume.
+// Moves from over to, replacing to; the replacement is a single rename on one volume. A read-only
+// to is not replaced.
 bool MoveFileOver(const std::string& from, const std::string& to);
 
 }  // namespace lunetar

@@ -1,6 +1,7 @@
 #include "common/line_file.h"
 
 #include <cstdio>
+#include <utility>
 
 #include "common/file_ptr.h"
 
@@ -60,6 +61,37 @@ bool SaveLineFile(const std::string& path, const std::vector<std::string>& lines
                   ReplaceFileFunction replace) {
   const std::string temporary = path + ".new";
   if (!WriteLineFile(temporary, lines) || !replace(temporary, path)) {
+    std::remove(temporary.c_str());
+    return false;
+  }
+  return true;
+}
+
+bool ReadFileBytes(const std::string& path, std::string& bytes) {
+  FilePtr file = OpenFile(path, "rb");
+  if (!file) return false;
+  std::string read;
+  char buffer[16384];
+  std::size_t got;
+  while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) read.append(buffer, got);
+  if (std::ferror(file.get())) return false;
+  bytes = std::move(read);
+  return true;
+}
+
+namespace {
+bool WriteFileBytes(const std::string& path, const std::string& bytes) {
+  FilePtr file = OpenFile(path, "wb");
+  if (!file) return false;
+  bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
+  ok = std::fflush(file.get()) == 0 && ok;
+  return CloseFile(file) && ok;
+}
+}  // namespace
+
+bool SaveFileBytes(const std::string& path, const std::string& bytes, ReplaceFileFunction replace) {
+  const std::string temporary = path + ".new";
+  if (!WriteFileBytes(temporary, bytes) || !replace(temporary, path)) {
     std::remove(temporary.c_str());
     return false;
   }

@@ -36,4 +36,13 @@ using ReplaceFileFunction = bool (*)(const std::string& from, const std::string&
 bool SaveLineFile(const std::string& path, const std::vector<std::string>& lines,
                   ReplaceFileFunction replace);
 
+// Reads a whole file byte for byte into bytes. False, with bytes untouched, when the file cannot be
+// opened or read.
+bool ReadFileBytes(const std::string& path, std::string& bytes);
+
+// The same for a file of any content, written byte for byte: the temporary (path + ".new") is
+// written, flushed and closed, every step checked, before it replaces path. On failure path keeps
+// its earlier content and no temporary stays behind.
+bool SaveFileBytes(const std::string& path, const std::string& bytes, ReplaceFileFunction replace);
+
 }  // namespace lunetar

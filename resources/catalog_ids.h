@@ -6,9 +6,12 @@
 #endif
 
 // Dialog templates
+#define IDD_CATALOG_ABOUT 100
 #define IDD_CATALOG 102
 #define IDD_ADD_SITE 130
 #define IDD_FIND_SITE 131
+#define IDD_NOTE 132
+#define IDD_TOOLS 133
 
 // Icons: the application's, and the picture between the catalog window's button columns
 #define IDI_CATALOG 128
@@ -41,3 +44,17 @@
 
 // Controls of Find Web Site
 #define IDC_FIND_TEXT 1002
+
+// Controls of Note
+#define IDC_NOTE_DELETE 1000
+#define IDC_NOTE_TEXT 1002
+#define IDC_NOTE_DESCRIPTION 1010
+#define IDC_NOTE_ADDRESS 1015
+
+// Controls of Tools; Print All is the OK button
+#define IDC_TOOLS_SAVE 1000
+#define IDC_TOOLS_RESTORE 1001
+#define IDC_TOOLS_UPDATES 1003
+
+// Controls of the About box
+#define IDC_ABOUT_OK 1000

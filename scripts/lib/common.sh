@@ -158,7 +158,7 @@ settled_screenshot() {
   current="$dir/.current.rgb"
   rm -f "$previous"
   for _ in $(seq 50); do
-    import -window root "rgb:$current" || return 1
+    import -window root -depth 8 "rgb:$current" || return 1
     if [ -f "$previous" ] && cmp -s "$previous" "$current"; then
       rm -f "$previous" "$current"
       import -window root "$1"

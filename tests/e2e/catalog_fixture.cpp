@@ -1,13 +1,14 @@
 #include "catalog_fixture.h"
 
 #include "driver.h"
+#include "resources/catalog_ids.h"
 
 namespace e2e {
 
 // The catalog's own site, which it adds to every collection that lacks it.
 const char* const CatalogFixture::kBuiltInAddress = "https://lunetar.example/sarnovo/";
 const char* const CatalogFixture::kBuiltInDescription =
-    "Lunetar: Sarnovo and Korvadex, updates and news";
+    "Lunetar - Sarnovo and Korvadex, updates and news";
 
 void CatalogFixture::SetUp() {
   SuiteTest::SetUp();
@@ -26,6 +27,40 @@ void CatalogFixture::WriteCollection(const std::vector<std::string>& addresses,
                                      const std::vector<std::string>& descriptions) {
   WriteFile(InstalledFile("data.ini"), FileOf(addresses));
   WriteFile(InstalledFile("desc.ini"), FileOf(descriptions));
+}
+
+std::vector<std::string> CatalogFixture::Addresses() const {
+  return ListLines(catalog_, IDC_ADDRESSES);
+}
+
+std::vector<std::string> CatalogFixture::Descriptions() const {
+  return ListLines(catalog_, IDC_DESCRIPTIONS);
+}
+
+std::string CatalogFixture::Destination() const { return ItemText(catalog_, IDC_DESTINATION); }
+
+void CatalogFixture::Expect(const std::string& text, int answer) {
+  HWND box = WaitForWindow("#32770", kTitle);
+  ASSERT_TRUE(box) << "no message \"" << text << "\"";
+  EXPECT_EQ(MessageBoxText(box), text);
+  ASSERT_TRUE(Answer(box, answer));
+}
+
+void CatalogFixture::PressExpecting(HWND window, int id, const std::string& text, int answer) {
+  PostClick(window, id);
+  Expect(text, answer);
+}
+
+void CatalogFixture::ExpectNoMoreMessages() {
+  Settle(catalog_);
+  HWND box = FindVisibleWindow("#32770", kTitle);
+  EXPECT_FALSE(box) << "unexpected message \"" << MessageBoxText(box) << "\"";
+}
+
+void CatalogFixture::ExpectSelection(int row, const std::string& destination) {
+  EXPECT_EQ(ListSelection(catalog_, IDC_ADDRESSES), row);
+  EXPECT_EQ(ListSelection(catalog_, IDC_DESCRIPTIONS), row);
+  EXPECT_EQ(Destination(), destination);
 }
 
 }  // namespace e2e

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "driver.h"
 #include "suite.h"
 
 namespace e2e {
@@ -16,6 +17,23 @@ class CatalogFixture : public SuiteTest {
   void SetUp() override;
 
   HWND StartCatalog() { return Start("sarnovo.exe", "#32770", "Sarnovo"); }
+  // Starts the catalog as the window the helpers below drive.
+  HWND Open() { return catalog_ = StartCatalog(); }
+  std::vector<std::string> Addresses() const;
+  std::vector<std::string> Descriptions() const;
+  std::string Destination() const;
+  static std::string Installed(const char* name) { return FileBytes(InstalledFile(name)); }
+
+  // Waits for the catalog's next message, checks its text and answers it.
+  void Expect(const std::string& text, int answer = IDOK);
+  // Clicks a button whose handler shows a message, then checks and answers it.
+  void PressExpecting(HWND window, int id, const std::string& text, int answer = IDOK);
+  // Once the running command has ended, no message of the catalog is left.
+  void ExpectNoMoreMessages();
+  // row in both lists (LB_ERR: none) and destination as the destination.
+  void ExpectSelection(int row, const std::string& destination);
+
+  HWND catalog_ = nullptr;
 
  public:
   static constexpr const char* kTitle = "SARNOVO";

@@ -29,34 +29,6 @@ constexpr const char* kRestored = "Your web collection was successfully restored
 
 class CatalogTest : public CatalogFixture {
  protected:
-  HWND Open() { return catalog_ = StartCatalog(); }
-  Lines Addresses() { return ListLines(catalog_, IDC_ADDRESSES); }
-  Lines Descriptions() { return ListLines(catalog_, IDC_DESCRIPTIONS); }
-  std::string Destination() { return ItemText(catalog_, IDC_DESTINATION); }
-  std::string Installed(const char* name) { return FileBytes(InstalledFile(name)); }
-
-  // Waits for the catalog's next message, checks its text and answers it.
-  void Expect(const std::string& text, int answer = IDOK) {
-    HWND box = WaitForWindow("#32770", kTitle);
-    ASSERT_TRUE(box) << "no message \"" << text << "\"";
-    EXPECT_EQ(MessageBoxText(box), text);
-    ASSERT_TRUE(Answer(box, answer));
-  }
-  void PressExpecting(HWND window, int id, const std::string& text, int answer = IDOK) {
-    PostClick(window, id);
-    Expect(text, answer);
-  }
-  // Once the running command has ended, no message of the catalog is left.
-  void ExpectNoMoreMessages() {
-    Settle(catalog_);
-    HWND box = FindVisibleWindow("#32770", kTitle);
-    EXPECT_FALSE(box) << "unexpected message \"" << MessageBoxText(box) << "\"";
-  }
-  void ExpectSelection(int row, const std::string& destination) {
-    EXPECT_EQ(ListSelection(catalog_, IDC_ADDRESSES), row);
-    EXPECT_EQ(ListSelection(catalog_, IDC_DESCRIPTIONS), row);
-    EXPECT_EQ(Destination(), destination);
-  }
   // Opens Find Web Site, types text and presses Find; returns once the command has ended or
   // shows its message.
   void Find(const std::string& text) {
@@ -86,8 +58,6 @@ class CatalogTest : public CatalogFixture {
     Expect(outcome);
     ExpectNoMoreMessages();
   }
-
-  HWND catalog_ = nullptr;
 };
 
 TEST_F(CatalogTest, FirstStartShowsOnlyTheBuiltInSite) {

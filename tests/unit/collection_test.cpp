@@ -310,16 +310,7 @@ TEST_F(CollectionFilesTest, AFailedWriteKeepsTheEarlierPair) {
   WriteEarlierPair();
   for (const auto& c : cases) {
     SCOPED_TRACE(c.temporary);
-    std::error_code error;
-#ifdef _WIN32
-    // A Windows program under Wine cannot make the link (the C++ library's symbolic links are
-    // not implemented for Windows).
-    std::filesystem::create_symlink("Z:\\dev\\full", In(c.temporary), error);
-    if (error) GTEST_SKIP() << "no symbolic link to the full device: " << error.message();
-#else
-    std::filesystem::create_symlink("/dev/full", In(c.temporary), error);
-#endif
-    ASSERT_FALSE(error) << error.message();
+    if (!LinkToFullDevice(In(c.temporary))) GTEST_SKIP() << "no link to the full device";
     EXPECT_EQ(SaveCollectionFiles(later_, files_, MustNotReplace), c.outcome);
     ExpectEarlierPairAlone();
   }

@@ -95,17 +95,7 @@ TEST_F(LineFileTest, SaveOntoAFullDiskKeepsTheEarlierFile) {
   const std::filesystem::path temporary = path_ + ".new";
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    std::error_code error;
-#ifdef _WIN32
-    // Wine sees the Linux root as Z:, but a Windows program there cannot make the link (the C++
-    // library's symbolic links are not implemented for Windows), and the temporary's name always
-    // ends in ".new", so it cannot be Z:\dev\full itself.
-    std::filesystem::create_symlink("Z:\\dev\\full", temporary, error);
-    if (error) GTEST_SKIP() << "no symbolic link to the full device: " << error.message();
-#else
-    std::filesystem::create_symlink("/dev/full", temporary, error);
-#endif
-    ASSERT_FALSE(error) << error.message();
+    if (!LinkToFullDevice(temporary)) GTEST_SKIP() << "no link to the full device";
     EXPECT_FALSE(SaveLineFile(path_, c.lines, MustNotReplace));
     EXPECT_EQ(Bytes(), "earlier\r\n");
     EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(temporary)))

@@ -40,6 +40,21 @@ class TempFileTest : public ::testing::Test {
   // A path inside the test's folder.
   std::string In(const std::string& name) const { return (folder_ / name).string(); }
 
+  // Makes link a symbolic link to the device whose every write fails with "no space left", so
+  // that a save into it runs out of disk. Returns false when the link cannot be made: a Windows
+  // program under Wine cannot make one (the C++ library's symbolic links are not implemented for
+  // Windows), and the test then skips itself; natively that is a failure too.
+  static bool LinkToFullDevice(const std::filesystem::path& link) {
+    std::error_code error;
+#ifdef _WIN32
+    std::filesystem::create_symlink("Z:\\dev\\full", link, error);
+#else
+    std::filesystem::create_symlink("/dev/full", link, error);
+    EXPECT_FALSE(error) << "no symbolic link to /dev/full: " << error.message();
+#endif
+    return !error;
+  }
+
   void Write(const std::string& bytes) { std::ofstream(path_, std::ios::binary) << bytes; }
   std::string Bytes() const {
     std::ifstream in(path_, std::ios::binary);
