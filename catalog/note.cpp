@@ -21,7 +21,22 @@ bool IsDeviceName(const std::string& description) {
   }
   if (stem.size() != 4) return false;
   const std::string kind = stem.substr(0, 3);
-  return (kind == "COM" || kind == "LPT") && stem[3] >= '1' && stem[3] <= '9';
+  // Ports 1 to 9, and the superscript digits one, two and three of the ANSI code page, which
+  // Windows takes for ports too.
+  const unsigned char port = static_cast<unsigned char>(stem[3]);
+  const bool number = (port >= '1' && port <= '9') || port == 0xB9 || port == 0xB2 || port == 0xB3;
+  return (kind == "COM" || kind == "LPT") && number;
+}
+
+// A name such as LUNETA~1 may be the short alias Windows gives another file of the folder, whose
+// note this one would then read, overwrite or delete.
+bool MayBeShortAlias(const std::string& description) {
+  for (std::size_t i = 0; i + 1 < description.size(); ++i) {
+    if (description[i] == '~' && description[i + 1] >= '0' && description[i + 1] <= '9') {
+      return true;
+    }
+  }
+  return false;
 }
 
 }  // namespace
@@ -66,7 +81,7 @@ bool IsSafeNoteName(const std::string& description) {
   }
   if (description.find("..") != std::string::npos) return false;
   if (description.back() == '.' || description.back() == ' ') return false;
-  if (IsDeviceName(description)) return false;
+  if (IsDeviceName(description) || MayBeShortAlias(description)) return false;
   // Windows compares file names without regard to case.
   return Upper(description) != "REPORT";
 }

@@ -85,7 +85,7 @@ void CNoteDlg::OnDeleteNote() {
         break;
       case NoteRemoval::NotRemoved:
         ShowError("Can not delete the note file " + path +
-                  ".\nPlease make sure that no other program uses it and try again.    ");
+                  ".\nPlease make sure that it is not read-only and that no other program uses it.    ");
         break;
       case NoteRemoval::Removed:
         m_strNote.clear();

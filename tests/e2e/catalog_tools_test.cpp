@@ -255,7 +255,7 @@ TEST_F(NoteTest, ANoteFileInUseIsNeitherReplacedNorRemoved) {
 
     PressExpecting(note, IDC_NOTE_DELETE,
                    "Can not delete the note file C:\\Program Files\\Sarnovo\\Weather forecast.txt."
-                   "\nPlease make sure that no other program uses it and try again.    ");
+                   "\nPlease make sure that it is not read-only and that no other program uses it.    ");
     ExpectNoMoreMessages();
     EXPECT_EQ(NoteText(note), "later");
     EXPECT_EQ(FileBytes(file), "earlier\r\r\nnote");

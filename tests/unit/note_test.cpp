@@ -63,7 +63,9 @@ TEST(NoteNames, OnlyASingleSafeFileNameNamesANote) {
       "line\nbreak",
       // devices, in any case, with an extension, with blanks before the dot
       "CON", "con", "Con.txt", "nul.anything", "AUX .x", "PRN", "COM1", "lpt9", "COM1.foo.bar",
-      "CONIN$", "conout$",
+      "CONIN$", "conout$", "COM\xB9", "lpt\xB2.txt",
+      // a short alias of another file's name
+      "LUNETA~1", "notes~12.old",
       // Windows drops a trailing dot or blank, so the name would not be the description
       "trailing.", "trailing ", "   ",
       // the report file that Print and Print All rewrite
