@@ -13,6 +13,9 @@ namespace {
 // takes longer has hung.
 constexpr UINT kAnswerMs = 60000;
 
+// The pause after a program has ended, before the next one starts.
+constexpr DWORD kPauseMs = 250;
+
 struct Found {
   DWORD process;
   HWND window;
@@ -103,6 +106,7 @@ void Stop(Run& run) {
   CloseHandle(run.process.hProcess);
   CloseHandle(run.process.hThread);
   run = Run();
+  Sleep(kPauseMs);
 }
 
 void Settle(HWND window) {

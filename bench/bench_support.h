@@ -26,7 +26,9 @@ struct Run {
 // Stops the benchmark when the program cannot be started or shows no window.
 Run Start(const std::string& program);
 
-// Ends the program without its own exit path (which may save or hand over) and waits for it.
+// Ends the program without its own exit path (which may save or hand over), waits for it, and
+// then a moment more, so that what the system still does after a process has gone (its windows,
+// its display connection) falls into no measured span of the next program.
 void Stop(Run& run);
 
 // Whatever the window still has to paint is painted, and its thread has handled everything
