@@ -1,0 +1,184 @@
+#include "bench/bench_support.h"
+
+#include <psapi.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
+namespace bench {
+namespace {
+
+// Long enough for anything the programs do at this scale on a loaded machine; a program that
+// takes longer has hung.
+constexpr UINT kAnswerMs = 60000;
+
+// The pause after a program has ended, before the next one starts.
+constexpr DWORD kPauseMs = 250;
+
+struct Found {
+  DWORD process;
+  HWND window;
+};
+
+BOOL CALLBACK FindShown(HWND window, LPARAM lParam) {
+  Found* found = reinterpret_cast<Found*>(lParam);
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  if (process == found->process && IsWindowVisible(window)) {
+    found->window = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+struct Search {
+  const char* className;
+  const char* title;
+  HWND found;
+};
+
+BOOL CALLBACK MatchWindow(HWND window, LPARAM lParam) {
+  Search* search = reinterpret_cast<Search*>(lParam);
+  char className[64] = "";
+  char title[256] = "";
+  GetClassNameA(window, className, sizeof className);
+  if (lstrcmpA(className, search->className) != 0 || !IsWindowVisible(window)) return TRUE;
+  GetWindowTextA(window, title, sizeof title);
+  if (lstrcmpA(title, search->title) != 0) return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+void SendAndWait(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  DWORD_PTR result = 0;
+  if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL, kAnswerMs, &result)) {
+    Fail("a window of the program under measurement does not answer");
+  }
+}
+
+}  // namespace
+
+double Now() {
+  static const LARGE_INTEGER frequency = [] {
+    LARGE_INTEGER f;
+    QueryPerformanceFrequency(&f);
+    return f;
+  }();
+  LARGE_INTEGER counter;
+  QueryPerformanceCounter(&counter);
+  return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+void Fail(const std::string& what) {
+  std::fprintf(stderr, "benchmark stopped: %s\n", what.c_str());
+  std::fflush(stdout);
+  std::exit(1);
+}
+
+Run Start(const std::string& program) {
+  Run run;
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  const std::string path = kFolder + program;
+  std::string commandLine = program;
+  const double start = Now();
+  if (!CreateProcessA(path.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, kFolder,
+                      &startup, &run.process)) {
+    Fail("cannot start " + path);
+  }
+  Found found = {run.process.dwProcessId, nullptr};
+  for (;;) {
+    EnumWindows(FindShown, reinterpret_cast<LPARAM>(&found));
+    if (found.window) break;
+    if (WaitForSingleObject(run.process.hProcess, 1) == WAIT_OBJECT_0) {
+      Fail(program + " ended without showing a window");
+    }
+  }
+  run.startMs = Now() - start;
+  run.window = found.window;
+  return run;
+}
+
+void Stop(Run& run) {
+  TerminateProcess(run.process.hProcess, 0);
+  WaitForSingleObject(run.process.hProcess, INFINITE);
+  CloseHandle(run.process.hProcess);
+  CloseHandle(run.process.hThread);
+  run = Run();
+  Sleep(kPauseMs);
+}
+
+void Settle(HWND window) {
+  // The thread handles a sent message only when it is back in its message loop, so the first one
+  // returns after the work in hand; the painting that work asked for comes after it.
+  SendAndWait(window, WM_NULL, 0, 0);
+  RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  SendAndWait(window, WM_NULL, 0, 0);
+}
+
+void PostClick(HWND dialog, int id) {
+  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+HWND FindVisible(const char* className, const char* title) {
+  Search search = {className, title, nullptr};
+  EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+HWND WaitForVisible(const char* className, const char* title, DWORD timeoutMs) {
+  const double start = Now();
+  for (;;) {
+    if (HWND window = FindVisible(className, title)) return window;
+    if (Now() - start > timeoutMs) Fail(std::string("no window \"") + title + "\" appeared");
+    Sleep(1);
+  }
+}
+
+void WaitUntilGone(HWND window, DWORD timeoutMs) {
+  const double start = Now();
+  while (IsWindow(window)) {
+    if (Now() - start > timeoutMs) Fail("a window did not close");
+    Sleep(1);
+  }
+}
+
+std::string ItemText(HWND dialog, int id) {
+  // WM_GETTEXT is carried across processes, the buffer included.
+  char text[1024] = "";
+  DWORD_PTR copied = 0;
+  SendMessageTimeoutA(GetDlgItem(dialog, id), WM_GETTEXT, sizeof text,
+                      reinterpret_cast<LPARAM>(text), SMTO_NORMAL, kAnswerMs, &copied);
+  return text;
+}
+
+double PeakWorkingSetKb(HANDLE process) {
+  PROCESS_MEMORY_COUNTERS counters = {};
+  counters.cb = sizeof counters;
+  GetProcessMemoryInfo(process, &counters, sizeof counters);
+  return static_cast<double>(counters.PeakWorkingSetSize) / 1024.0;
+}
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
+void PrintHeader(const char* what, const char* program) {
+  std::printf("%-40s %13s %13s %6s   %s\n", what, program, "floor", "ratio", "aim");
+}
+
+void PrintRow(const char* what, double value, double floor, const char* unit, double aim) {
+  std::printf("%-40s %9.1f %-3s %9.1f %-3s %6.2f   ", what, value, unit, floor, unit,
+              value / floor);
+  if (aim > 0) {
+    std::printf("%.2f\n", aim);
+  } else {
+    std::printf("-\n");
+  }
+  std::fflush(stdout);
+}
+
+}  // namespace bench

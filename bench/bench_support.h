@@ -1,0 +1,66 @@
+// What the benchmarks share: a clock, starting a program and waiting for its window, driving a
+// dialog of another process the way a user's click does, and the table they print.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace bench {
+
+// Where scripts/bench installs the programs to measure.
+constexpr const char* kFolder = "C:\\lunetar-bench\\";
+
+// Milliseconds of the high-resolution counter.
+double Now();
+
+// A started program and the window it showed.
+struct Run {
+  PROCESS_INFORMATION process{};
+  HWND window = nullptr;
+  double startMs = 0;  // from CreateProcess to the window being visible
+};
+
+// Starts program from the bench folder and waits until a window of its process is visible.
+// Stops the benchmark when the program cannot be started or shows no window.
+Run Start(const std::string& program);
+
+// Ends the program without its own exit path (which may save or hand over), waits for it, and
+// then a moment more, so that what the system still does after a process has gone (its windows,
+// its display connection) falls into no measured span of the next program.
+void Stop(Run& run);
+
+// Whatever the window still has to paint is painted, and its thread has handled everything
+// before: a measurement that starts after this does not pay for earlier work.
+void Settle(HWND window);
+
+// Posts a click on a button, as a user's click arrives: the caller goes on at once, also when the
+// handler opens a modal window.
+void PostClick(HWND dialog, int id);
+
+// A visible top-level window of the class and exact title, or nullptr.
+HWND FindVisible(const char* className, const char* title);
+
+// Waits for such a window; stops the benchmark after timeoutMs.
+HWND WaitForVisible(const char* className, const char* title, DWORD timeoutMs = 20000);
+
+// Waits until window no longer exists; stops the benchmark after timeoutMs.
+void WaitUntilGone(HWND window, DWORD timeoutMs = 20000);
+
+// The text of a control of another process (the static text of a message box is 0xFFFF).
+std::string ItemText(HWND dialog, int id);
+
+// Stops the benchmark with a message: a figure of a run that did not do its work means nothing.
+[[noreturn]] void Fail(const std::string& what);
+
+double PeakWorkingSetKb(HANDLE process);
+
+double Median(std::vector<double> values);
+
+// One row of the table: the figure, its floor, the ratio and the aim (none when aim is 0: a part
+// of a figure, shown to tell where its time goes).
+void PrintHeader(const char* what, const char* program);
+void PrintRow(const char* what, double value, double floor, const char* unit, double aim);
+
+}  // namespace bench

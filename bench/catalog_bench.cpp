@@ -1,0 +1,189 @@
+// Measures the site catalog with a collection of 100,000 sites against floors measured beside it,
+// in one run under the same conditions (catalog_floor.cpp says what each floor does):
+//   start-up:  from starting the program to its window being shown, the lists full
+//   Find:      from pressing Find in Find Web Site (the last site's description typed) to its
+//              row selected in both lists and painted
+//   Add:       from pressing Add Site in Add Web Site (both texts typed) to the message box that
+//              reports the site added, plus from answering the box to both lists refilled and
+//              painted; the time the box waits for its answer is not counted
+//   memory:    peak working set after all of these
+// Each run starts from the same two files; each figure is the median of several runs, catalog
+// and floor taking turns.
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "bench/bench_support.h"
+#include "catalog/collection.h"
+#include "common/suite.h"
+#include "resources/catalog_ids.h"
+
+namespace {
+
+// Enough for a steady median at this scale; a number on the command line replaces it.
+constexpr int kRuns = 21;
+// Lines of each collection file: the built-in entry, which the catalog would otherwise append,
+// and generated sites after it.
+constexpr int kSites = 100000;
+constexpr const char* kAddedAddress = "https://added.example/";
+constexpr const char* kAddedDescription = "Added by the benchmark";
+// The prefix that only the last site's description has.
+constexpr const char* kLastDescription = "Example site 099999";
+constexpr const char* kDialogClass = "#32770";
+
+struct Files {
+  std::string addresses, descriptions;
+};
+
+Files Generate() {
+  Files files;
+  files.addresses = std::string(lunetar::kBuiltInAddress) + "\r\n";
+  files.descriptions = std::string(lunetar::kBuiltInDescription) + "\r\n";
+  char line[128];
+  for (int i = 1; i < kSites; ++i) {
+    std::snprintf(line, sizeof line, "https://site%06d.example/\r\n", i);
+    files.addresses += line;
+    std::snprintf(line, sizeof line, "Example site %06d: its pages, notes and news\r\n", i);
+    files.descriptions += line;
+  }
+  return files;
+}
+
+void WriteWhole(const std::string& path, const std::string& bytes) {
+  HANDLE handle = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+  DWORD written = 0;
+  const bool wrote = handle != INVALID_HANDLE_VALUE &&
+                     WriteFile(handle, bytes.data(), static_cast<DWORD>(bytes.size()), &written,
+                               nullptr) &&
+                     written == bytes.size();
+  if (handle != INVALID_HANDLE_VALUE) CloseHandle(handle);
+  if (!wrote) bench::Fail("cannot write " + path);
+}
+
+// Every run starts from the same collection: the Add of the run before has grown it.
+void InstallCollection(const Files& files) {
+  const std::string folder = LUNETAR_CATALOG_FOLDER;
+  CreateDirectoryA(folder.c_str(), nullptr);
+  for (const char* leftover : {"data.ini.new", "desc.ini.new", "desc.ini.old"}) {
+    DeleteFileA((folder + leftover).c_str());
+  }
+  WriteWhole(folder + "data.ini", files.addresses);
+  WriteWhole(folder + "desc.ini", files.descriptions);
+}
+
+LRESULT Ask(HWND dialog, int id, UINT message, WPARAM wParam = 0) {
+  DWORD_PTR result = 0;
+  if (!SendMessageTimeoutA(GetDlgItem(dialog, id), message, wParam, 0, SMTO_NORMAL, 60000,
+                           &result)) {
+    bench::Fail("a control does not answer");
+  }
+  return static_cast<LRESULT>(result);
+}
+
+void CheckLists(HWND window, int count, int selected, const char* after) {
+  for (int id : {IDC_ADDRESSES, IDC_DESCRIPTIONS}) {
+    if (Ask(window, id, LB_GETCOUNT) != count || Ask(window, id, LB_GETCURSEL) != selected) {
+      bench::Fail(std::string("the lists are not as they should be ") + after);
+    }
+  }
+}
+
+void SetText(HWND dialog, int id, const char* text) {
+  DWORD_PTR result = 0;
+  SendMessageTimeoutA(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text),
+                      SMTO_NORMAL, 60000, &result);
+}
+
+double FindLast(HWND window) {
+  bench::PostClick(window, IDC_FIND);
+  HWND find = bench::WaitForVisible(kDialogClass, "Find Web Site");
+  SetText(find, IDC_FIND_TEXT, kLastDescription);
+  bench::Settle(find);
+  const double start = bench::Now();
+  bench::PostClick(find, IDOK);
+  // The dialog goes first; the search runs after, and Settle waits for it and its painting.
+  bench::WaitUntilGone(find);
+  bench::Settle(window);
+  const double ms = bench::Now() - start;
+  CheckLists(window, kSites, kSites - 1, "after Find");
+  return ms;
+}
+
+struct AddTimes {
+  double toBox, afterBox;
+};
+
+AddTimes AddOne(HWND window) {
+  bench::PostClick(window, IDC_ADD);
+  HWND add = bench::WaitForVisible(kDialogClass, "Add Web Site");
+  SetText(add, IDC_SITE_ADDRESS, kAddedAddress);
+  SetText(add, IDC_SITE_DESCRIPTION, kAddedDescription);
+  bench::Settle(add);
+  const double start = bench::Now();
+  bench::PostClick(add, IDOK);
+  HWND box = bench::WaitForVisible(kDialogClass, "SARNOVO");
+  AddTimes times;
+  times.toBox = bench::Now() - start;
+  const std::string expected = std::string(kAddedAddress) + " was added successfully.    ";
+  if (bench::ItemText(box, 0xFFFF) != expected) {
+    bench::Fail("Add showed \"" + bench::ItemText(box, 0xFFFF) + "\"");
+  }
+  const double answered = bench::Now();
+  bench::PostClick(box, IDOK);
+  bench::WaitUntilGone(box);
+  bench::Settle(window);
+  times.afterBox = bench::Now() - answered;
+  CheckLists(window, kSites + 1, LB_ERR, "after Add");
+  return times;
+}
+
+struct Figures {
+  std::vector<double> startMs, findMs, addMs, addToBoxMs, addAfterBoxMs, peakKb;
+};
+
+void MeasureOnce(const std::string& program, const Files& files, Figures& figures) {
+  InstallCollection(files);
+  bench::Run run = bench::Start(program);
+  figures.startMs.push_back(run.startMs);
+  bench::Settle(run.window);
+  CheckLists(run.window, kSites, LB_ERR, "at start");
+  figures.findMs.push_back(FindLast(run.window));
+  const AddTimes add = AddOne(run.window);
+  figures.addMs.push_back(add.toBox + add.afterBox);
+  figures.addToBoxMs.push_back(add.toBox);
+  figures.addAfterBoxMs.push_back(add.afterBox);
+  figures.peakKb.push_back(bench::PeakWorkingSetKb(run.process.hProcess));
+  bench::Stop(run);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int runs = argc > 1 ? std::atoi(argv[1]) : kRuns;
+  if (runs < 1) bench::Fail("the number of runs must be at least 1");
+  const Files files = Generate();
+  // Catalog and floor take turns, so that a change in the machine's load falls on both, and which
+  // of them goes first alternates too.
+  Figures catalog, floor;
+  for (int i = 0; i < runs; ++i) {
+    if (i % 2 == 0) MeasureOnce("sarnovo.exe", files, catalog);
+    MeasureOnce("catalog_floor.exe", files, floor);
+    if (i % 2 == 1) MeasureOnce("sarnovo.exe", files, catalog);
+  }
+  std::printf("The catalog with %d sites, median of %d runs each\n", kSites, runs);
+  bench::PrintHeader("figure", "catalog");
+  bench::PrintRow("start to window shown, lists full", bench::Median(catalog.startMs),
+                  bench::Median(floor.startMs), "ms", 1.5);
+  bench::PrintRow("Find of the last entry", bench::Median(catalog.findMs),
+                  bench::Median(floor.findMs), "ms", 1.5);
+  bench::PrintRow("Add", bench::Median(catalog.addMs), bench::Median(floor.addMs), "ms", 1.5);
+  bench::PrintRow("  of it: Add Site to the message box", bench::Median(catalog.addToBoxMs),
+                  bench::Median(floor.addToBoxMs), "ms", 0);
+  bench::PrintRow("  of it: answer to the lists refilled", bench::Median(catalog.addAfterBoxMs),
+                  bench::Median(floor.addAfterBoxMs), "ms", 0);
+  bench::PrintRow("peak working set", bench::Median(catalog.peakKb) / 1024.0,
+                  bench::Median(floor.peakKb) / 1024.0, "MiB", 1.5);
+  return 0;
+}
