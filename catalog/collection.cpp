@@ -1,5 +1,6 @@
 #include "catalog/collection.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <utility>
 
@@ -44,6 +45,7 @@ bool BeginsWith(const std::string& entry, const std::string& text) {
 // line end; any other CR is text. A last line without an end is a line too.
 std::vector<std::string> SplitLines(const std::string& bytes) {
   std::vector<std::string> lines;
+  lines.reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
   std::size_t start = 0;
   while (start < bytes.size()) {
     std::size_t end = bytes.find('\n', start);

@@ -45,14 +45,28 @@ bool ReadLineFile(const std::string& path, std::size_t maxChars, std::vector<std
   return true;
 }
 
+namespace {
+// Large files go out in pieces of this size: a call per line costs more than the writing under
+// Wine, and so does one call for a whole large file.
+constexpr std::size_t kWritePiece = 64 * 1024;
+}  // namespace
+
 bool WriteLineFile(const std::string& path, const std::vector<std::string>& lines) {
   FilePtr file = OpenFile(path, "wb");
   if (!file) return false;
   bool ok = true;
+  std::string piece;
+  piece.reserve(kWritePiece + 256);
+  auto writePiece = [&] {
+    ok = ok && std::fwrite(piece.data(), 1, piece.size(), file.get()) == piece.size();
+    piece.clear();
+  };
   for (const std::string& line : lines) {
-    ok = ok && std::fwrite(line.data(), 1, line.size(), file.get()) == line.size();
-    ok = ok && std::fputs("\r\n", file.get()) >= 0;
+    piece += line;
+    piece += "\r\n";
+    if (piece.size() >= kWritePiece) writePiece();
   }
+  writePiece();
   ok = std::fflush(file.get()) == 0 && ok;
   return CloseFile(file) && ok;
 }
@@ -71,7 +85,14 @@ bool ReadFileBytes(const std::string& path, std::string& bytes) {
   FilePtr file = OpenFile(path, "rb");
   if (!file) return false;
   std::string read;
-  char buffer[16384];
+  // Room for the whole file at once where its size can be had, so a large file is not copied
+  // again and again as it grows.
+  if (std::fseek(file.get(), 0, SEEK_END) == 0) {
+    const long size = std::ftell(file.get());
+    if (size > 0) read.reserve(static_cast<std::size_t>(size));
+    std::rewind(file.get());
+  }
+  char buffer[65536];
   std::size_t got;
   while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) read.append(buffer, got);
   if (std::ferror(file.get())) return false;
