@@ -6,7 +6,8 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 BUILD="$ROOT/build"
 
 PACKAGES=(cmake make g++ libgtest-dev googletest g++-mingw-w64-x86-64-posix
-          binutils-mingw-w64-x86-64 wine wine64 fonts-wine xvfb x11-utils imagemagick util-linux)
+          binutils-mingw-w64-x86-64 wine wine64 fonts-wine xvfb x11-utils imagemagick util-linux
+          nsis)
 
 # Progress, with the seconds since the script started.
 say() { printf '== %3d s  %s\n' "$SECONDS" "$*"; }
