@@ -295,12 +295,21 @@ void CDataExchange::Check(int id, int& value) {
 CMainDialog::CMainDialog(int templateId, int iconId, std::string aboutEntry)
     : CDialog(templateId),
       m_hIcon(LoadIconA(CApp::Get().Instance(), MAKEINTRESOURCEA(iconId))),
+      m_hSmallIcon(static_cast<HICON>(LoadImageA(
+          CApp::Get().Instance(), MAKEINTRESOURCEA(iconId), IMAGE_ICON,
+          GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR))),
       m_strAboutEntry(std::move(aboutEntry)) {}
+
+// LoadIconA's icon is shared and must not be destroyed; LoadImageA's without LR_SHARED is ours.
+CMainDialog::~CMainDialog() {
+  if (m_hSmallIcon) DestroyIcon(m_hSmallIcon);
+}
 
 bool CMainDialog::OnInitDialog() {
   bool result = CDialog::OnInitDialog();
   SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
-  SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+  SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL,
+               reinterpret_cast<LPARAM>(m_hSmallIcon ? m_hSmallIcon : m_hIcon));
   HMENU menu = GetSystemMenu(m_hWnd, FALSE);
   if (menu && !m_strAboutEntry.empty()) {
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);

@@ -151,6 +151,7 @@ class CMainDialog : public CDialog {
  public:
   // aboutEntry: the text of the About entry, "" for a window without one.
   CMainDialog(int templateId, int iconId, std::string aboutEntry = {});
+  ~CMainDialog() override;
 
  protected:
   // After the base's: sets the icon and appends a separator and the About entry.
@@ -165,6 +166,9 @@ class CMainDialog : public CDialog {
   HICON m_hIcon;
 
  private:
+  // The icon's own image at the system's small-icon size, for the title bar and the task bar:
+  // given only the large one, the system shrinks it, and its lines run together.
+  HICON m_hSmallIcon;
   std::string m_strAboutEntry;
 };
 

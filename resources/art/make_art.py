@@ -76,9 +76,46 @@ def rect(p, x0, y0, x1, y1, c):
             p[y][x] = c
 
 
+# The open book as drawn for 16 pixels: scaled down, its text lines and the prompt merge into
+# grey and green smudges. The prompt is a ">" and a "_".
+BOOK_16 = [" WWWWWWYWWWWWWW ",
+           "NWSSSSWYWKKKKKWN",
+           "NWWWWWWYWKLKKKWN",
+           "NWSSSSWYWKKLKKWN",
+           "NWWWWWWYWKLKLLWN",
+           "NWSSSSWYWKKKKKWN",
+           "NWWWWWWYWWWWWWWN",
+           "NWSSSSWYWSSSSSWN",
+           "NWWWWWWYWWWWWWWN",
+           "NWSSSSWYWSSSSSWN",
+           "NWWWWWWYWWWWWWWN",
+           "NNNNNNNYNNNNNNNN",
+           " NNNNNNNNNNNNNN "]
+
+# The launcher's tile as drawn for 16 pixels, with the book on the left and the small globe
+# (GLOBE_8) painted over it on the right: scaled down, the two pictures blur into one blob.
+LAUNCHER_16 = ["WWWWWWWWWWWWWWWY",
+               "WSSSSSSSSSSSSSSY",
+               "WSNNNNNSSSSSSSSY",
+               "WSNWWWNSSSSSSSSY",
+               "WSNWYWNSSSSSSSSY",
+               "WSNWWWNSSSSSSSSY",
+               "WSNWYWNSSSSSSSSY",
+               "WSNWWWNSSSSSSSSY",
+               "WSNWYWNSSSSSSSSY",
+               "WSNWWWNSSSSSSSSY",
+               "WSNNNNNSSSSSSSSY",
+               "WSSSSSSSSSSSSSSY",
+               "WSSSSSSSSSSSSSSY",
+               "YYYYYYYYYYYYYYYY"]
+
+
 def book(size):
     """An open book with a shell prompt on its right-hand page."""
     p = canvas(size, size)
+    if size == 16:
+        pixel_rows(p, BOOK_16, 0, 2)
+        return p
     s = size / 32.0
     S = lambda v: int(round(v * s))
     rect(p, S(1), S(5), S(30), S(27), NAVY)            # cover
@@ -101,6 +138,10 @@ def book(size):
 def launcher(size):
     """Two program windows side by side, the book and the globe, on a raised tile."""
     p = canvas(size, size)
+    if size == 16:
+        pixel_rows(p, LAUNCHER_16, 0, 1)
+        pixel_rows(p, GLOBE_8, 7, 4)
+        return p
     s = size / 32.0
     S = lambda v: int(round(v * s))
     rect(p, S(1), S(3), S(30), S(28), GRAY)             # tile shadow
@@ -198,7 +239,7 @@ def globe(p, cx, cy, r):
 def pixel_rows(p, rows, left, top):
     """Paints a picture drawn as rows of letters onto p; a blank keeps what is below."""
     key = {"N": NAVY, "B": BLUE, "A": AQUA, "G": GREEN, "W": WHITE, "Y": GRAY, "T": TEAL,
-           "S": SILVER}
+           "S": SILVER, "K": BLACK, "L": LIME}
     for y, row in enumerate(rows):
         for x, ch in enumerate(row):
             if ch != " ":

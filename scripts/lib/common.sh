@@ -6,7 +6,8 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 BUILD="$ROOT/build"
 
 PACKAGES=(cmake make g++ libgtest-dev googletest g++-mingw-w64-x86-64-posix
-          binutils-mingw-w64-x86-64 wine wine64 fonts-wine xvfb x11-utils imagemagick util-linux)
+          binutils-mingw-w64-x86-64 wine wine64 fonts-wine xvfb x11-utils imagemagick util-linux
+          nsis)
 
 # Progress, with the seconds since the script started.
 say() { printf '== %3d s  %s\n' "$SECONDS" "$*"; }
@@ -286,16 +287,13 @@ start_wineserver() {
 # A Windows path inside the prefix as a Linux path: "C:\Program Files\Lunetar" -> .../drive_c/...
 drive_c() { printf '%s/drive_c/%s' "$WINEPREFIX" "$(printf '%s' "$1" | sed 's|^C:\\||; s|\\|/|g')"; }
 
-# Copies the programs that exist and the shipped files into the program folder. Text files get
-# the CR LF line ends of the platform.
+# Installs the suite as a user would: with the installer the build made, run silently (it asks
+# nothing and shows no window). It puts the programs and the documents, with the platform's CR LF
+# line ends, into C:\Program Files\Lunetar\ and makes the Start Menu shortcut LUNETAR_SHORTCUT.
+LUNETAR_SHORTCUT='C:\ProgramData\Microsoft\Windows\Start Menu\Programs\Lunetar.lnk'
 install_suite() {
-  local dest exe f
-  dest=$(drive_c 'C:\Program Files\Lunetar')
-  mkdir -p "$dest" "$(drive_c 'C:\Program Files\Sarnovo')" || return 1
-  for exe in launch guide sarnovo; do
-    if [ -f "$BUILD/win/bin/$exe.exe" ]; then cp "$BUILD/win/bin/$exe.exe" "$dest/" || return 1; fi
-  done
-  for f in "$ROOT"/shipped/*; do
-    sed 's/\r*$/\r/' "$f" >"$dest/$(basename "$f")" || return 1
-  done
+  local setups=("$BUILD"/win/bin/*-setup.exe)
+  [ -f "${setups[0]}" ] || { echo "the build made no installer in $BUILD/win/bin" >&2; return 1; }
+  "$WINE" "${setups[0]}" /S </dev/null >/dev/null 2>&1 ||
+    { echo "the installer ${setups[0]} failed" >&2; return 1; }
 }

@@ -1,0 +1,6 @@
+# cmake -DIN=file -DOUT=file -P crlf.cmake: copies a text file with CR LF line ends, the
+# platform's, whatever the line ends of the source (the repository keeps most texts with LF).
+file(READ "${IN}" text)
+string(REPLACE "\r\n" "\n" text "${text}")
+string(REPLACE "\n" "\r\n" text "${text}")
+file(WRITE "${OUT}" "${text}")
