@@ -22,14 +22,15 @@ ManifestDPIAware true
 !define DISPLAY_NAME "Korvadex and Sarnovo ${VERSION}"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT}"
 !define UNINSTALLER "Uninstall Lunetar.exe"
-; The programs name these folders in their code (common/suite.h): they are not a choice.
-!define CATALOG_FOLDER "$PROGRAMFILES64\Sarnovo"
+; The programs name these folders in their code (common/suite.h), on drive C: whatever drive
+; Windows is on: they are not a choice, and not the system's Program Files folder either.
+!define CATALOG_FOLDER "C:\Program Files\Sarnovo"
 ; The local Users group by its well-known SID, which holds in every language of the system.
 !define USERS_MODIFY "*S-1-5-32-545:(OI)(CI)M"
 
 Name "${DISPLAY_NAME}"
 OutFile "${OUTFILE}"
-InstallDir "$PROGRAMFILES64\Lunetar"
+InstallDir "C:\Program Files\Lunetar"
 BrandingText "${PRODUCT} ${VERSION}"
 ShowInstDetails show
 ShowUninstDetails show
