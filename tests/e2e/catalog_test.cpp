@@ -37,7 +37,13 @@ class CatalogTest : public CatalogFixture {
     SetItemText(find, IDC_FIND_TEXT, text);
     PostClick(find, IDOK);
     ASSERT_TRUE(WaitUntilGone(find));
-    Settle(catalog_);
+  }
+  // Waits for the row that Find selects in both lists.
+  void ExpectFound(int row, const std::string& destination) {
+    EXPECT_TRUE(Eventually("row " + std::to_string(row) + " selected in both lists", [&] {
+      return ListSelection(catalog_, IDC_ADDRESSES) == row &&
+             ListSelection(catalog_, IDC_DESCRIPTIONS) == row && Destination() == destination;
+    }));
   }
   // Opens Add Web Site, types both texts and presses Add Site, which the dialog accepts.
   void AddSite(const std::string& address, const std::string& description) {
@@ -122,7 +128,8 @@ TEST_F(CatalogTest, SelectingARowSelectsItsPartnerInTheOtherList) {
   EXPECT_EQ(Destination(), "");
   SelectRow(catalog_, IDC_ADDRESSES, 1);
   Find("omega");
-  EXPECT_EQ(ListSelection(catalog_, IDC_DESCRIPTIONS), 2);
+  EXPECT_TRUE(Eventually("the third description selected",
+                         [&] { return ListSelection(catalog_, IDC_DESCRIPTIONS) == 2; }));
   EXPECT_EQ(ListSelection(catalog_, IDC_ADDRESSES), LB_ERR);
   EXPECT_EQ(Destination(), "");
   ExpectNoMoreMessages();
@@ -336,9 +343,9 @@ TEST_F(CatalogTest, FindSelectsTheFirstSiteWhoseDescriptionBeginsWithTheText) {
 
   // Not "Daily news", whose word comes further in; the upper of the two that begin with it.
   Find("NEWS");
-  ExpectSelection(2, "https://b.example/");
+  ExpectFound(2, "https://b.example/");
   Find("weather");
-  ExpectSelection(3, "https://c.example/");
+  ExpectFound(3, "https://c.example/");
   Find("world");
   Expect("No web site in your web collection matched your description.    ");
   ExpectNoMoreMessages();

@@ -243,11 +243,6 @@ HWND PressFor(HWND dialog, int id, const char* title, const char* className) {
   return window;
 }
 
-void Settle(HWND window) {
-  EXPECT_TRUE(SendAndWait(window, WM_NULL, 0, 0)) << "the window \"" << WindowText(window)
-                                                   << "\" does not answer";
-}
-
 void PostClick(HWND dialog, int id) {
   PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));

@@ -52,10 +52,6 @@ void Press(HWND dialog, int id);
 // Presses a push button whose handler opens the window titled title, and returns that window
 // (nullptr, with a failure, when it does not appear).
 HWND PressFor(HWND dialog, int id, const char* title, const char* className = "#32770");
-// Returns once the handler that window's thread runs now has returned: for the rest of a handler
-// after a message box the test has answered. (The thread serves a sent message only when it asks
-// for messages again; it proves nothing about messages posted to it.)
-void Settle(HWND window);
 // Posts a button's click and returns at once: for a click whose effect is the end of the
 // program (a hand-over), which the test then waits for.
 void PostClick(HWND dialog, int id);

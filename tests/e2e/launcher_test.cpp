@@ -147,9 +147,12 @@ TEST_F(LauncherTest, UninstallAnsweredNoChangesNothing) {
   CreateSuiteFiles();
   ASSERT_TRUE(Open());
   Uninstall(IDNO);
-  Settle(launcher_);
+  // The question coming again proves that the first No has been handled to its end.
+  HWND again = PressFor(launcher_, IDOK, "Uninstall");
+  ASSERT_TRUE(again);
   EXPECT_TRUE(IsWindowVisible(launcher_));
   for (const std::string& file : kSuiteFiles) EXPECT_TRUE(FileExists(file)) << file;
+  EXPECT_TRUE(Answer(again, IDNO));
 }
 
 TEST_F(LauncherTest, UninstallRemovesTheSuiteAndKeepsTheLauncherAndNotes) {
