@@ -93,7 +93,7 @@ std::string NoteFilePath(const std::string& description, const std::string& fold
 
 bool ReadNote(const std::string& path, std::string& text) {
   std::string bytes;
-  if (path.empty() || !ReadFileBytes(path, bytes)) return false;
+  if (path.empty() || ReadFileBytes(path, bytes) != FileRead::Read) return false;
   // Decoded whole, so that a CR LF pair is never split between two pieces of the file.
   text = DecodeNote(bytes);
   return true;

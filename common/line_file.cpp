@@ -1,5 +1,6 @@
 #include "common/line_file.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <utility>
 
@@ -37,12 +38,23 @@ bool ReadLinePiece(std::FILE* file, std::size_t maxChars, std::string& text) {
   return true;
 }
 
-bool ReadLineFile(const std::string& path, std::size_t maxChars, std::vector<std::string>& lines) {
+namespace {
+constexpr long kLargestReservedRead = 1L << 30;
+
+// Why a file could not be opened for reading, from the error the run-time library set.
+FileRead OpenFailure() {
+  return errno == ENOENT || errno == ENOTDIR ? FileRead::Missing : FileRead::Unreadable;
+}
+}  // namespace
+
+FileRead ReadLineFile(const std::string& path, std::size_t maxChars,
+                      std::vector<std::string>& lines) {
+  errno = 0;
   FilePtr file = OpenFile(path, "rb");
-  if (!file) return false;
+  if (!file) return OpenFailure();
   std::string text;
   while (ReadLinePiece(file.get(), maxChars, text)) lines.push_back(text);
-  return true;
+  return std::ferror(file.get()) ? FileRead::Unreadable : FileRead::Read;
 }
 
 namespace {
@@ -81,23 +93,25 @@ bool SaveLineFile(const std::string& path, const std::vector<std::string>& lines
   return true;
 }
 
-bool ReadFileBytes(const std::string& path, std::string& bytes) {
+FileRead ReadFileBytes(const std::string& path, std::string& bytes) {
+  errno = 0;
   FilePtr file = OpenFile(path, "rb");
-  if (!file) return false;
+  if (!file) return OpenFailure();
   std::string read;
   // Room for the whole file at once where its size can be had, so a large file is not copied
   // again and again as it grows.
+  // Only a plausible size is taken: what is not a plain file (a folder, a device) may report any.
   if (std::fseek(file.get(), 0, SEEK_END) == 0) {
     const long size = std::ftell(file.get());
-    if (size > 0) read.reserve(static_cast<std::size_t>(size));
+    if (size > 0 && size <= kLargestReservedRead) read.reserve(static_cast<std::size_t>(size));
     std::rewind(file.get());
   }
   char buffer[65536];
   std::size_t got;
   while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) read.append(buffer, got);
-  if (std::ferror(file.get())) return false;
+  if (std::ferror(file.get())) return FileRead::Unreadable;
   bytes = std::move(read);
-  return true;
+  return FileRead::Read;
 }
 
 namespace {

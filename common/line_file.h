@@ -20,9 +20,15 @@ namespace lunetar {
 // was left to read.
 bool ReadLinePiece(std::FILE* file, std::size_t maxChars, std::string& text);
 
-// Reads a whole file as lines of at most maxChars characters each (longer lines in pieces).
-// Returns false when the file cannot be opened.
-bool ReadLineFile(const std::string& path, std::size_t maxChars, std::vector<std::string>& lines);
+// What became of reading a file. A file that is missing is a file not written yet; one that is
+// there but cannot be read (another program holds it, no permission) holds data that a save made
+// from what was read would destroy.
+enum class FileRead { Read, Missing, Unreadable };
+
+// Reads a whole file as lines of at most maxChars characters each (longer lines in pieces),
+// appended to lines.
+FileRead ReadLineFile(const std::string& path, std::size_t maxChars,
+                      std::vector<std::string>& lines);
 
 // Writes every line followed by CR LF. Returns false when the file cannot be opened, written or
 // closed.
@@ -36,9 +42,8 @@ using ReplaceFileFunction = bool (*)(const std::string& from, const std::string&
 bool SaveLineFile(const std::string& path, const std::vector<std::string>& lines,
                   ReplaceFileFunction replace);
 
-// Reads a whole file byte for byte into bytes. False, with bytes untouched, when the file cannot be
-// opened or read.
-bool ReadFileBytes(const std::string& path, std::string& bytes);
+// Reads a whole file byte for byte into bytes; bytes is untouched unless it was read.
+FileRead ReadFileBytes(const std::string& path, std::string& bytes);
 
 // The same for a file of any content, written byte for byte: the temporary (path + ".new") is
 // written, flushed and closed, every step checked, before it replaces path. On failure path keeps

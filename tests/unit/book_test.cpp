@@ -80,7 +80,7 @@ TEST(Book, EmbeddedChaptersAreTheirTextFiles) {
   for (int i = 0; i < kBuiltInChapterCount; ++i) {
     SCOPED_TRACE(files[i].string());
     std::vector<std::string> lines;
-    ASSERT_TRUE(ReadLineFile(files[i].string(), 1000, lines));
+    ASSERT_EQ(ReadLineFile(files[i].string(), 1000, lines), FileRead::Read);
     EXPECT_EQ(LinesOf(i), lines);
   }
 }

@@ -16,7 +16,7 @@ class LineFileTest : public TempFileTest {
  protected:
   std::vector<std::string> Read(std::size_t maxChars) {
     std::vector<std::string> lines;
-    EXPECT_TRUE(ReadLineFile(path_, maxChars, lines));
+    EXPECT_EQ(ReadLineFile(path_, maxChars, lines), FileRead::Read);
     return lines;
   }
 };
@@ -43,11 +43,28 @@ TEST_F(LineFileTest, PieceBoundaryBeforeLoneCrKeepsTheCr) {
   EXPECT_EQ(Read(3), (std::vector<std::string>{"abc", "\rd"}));
 }
 
-TEST_F(LineFileTest, EmptyAndMissingFiles) {
+// A file that is missing is told apart from one that is there but cannot be read (here a folder
+// in its place), since only a missing file may be written from scratch.
+TEST_F(LineFileTest, EmptyMissingAndUnreadableFiles) {
   Write("");
   EXPECT_TRUE(Read(98).empty());
-  std::vector<std::string> lines;
-  EXPECT_FALSE(ReadLineFile(path_ + ".missing", 98, lines));
+  std::filesystem::create_directory(In("folder"));
+  const struct {
+    std::string path;
+    FileRead read;
+  } cases[] = {
+      {path_ + ".missing", FileRead::Missing},
+      {In("no folder") + "/file", FileRead::Missing},
+      {In("folder"), FileRead::Unreadable},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.path);
+    std::vector<std::string> lines;
+    EXPECT_EQ(ReadLineFile(c.path, 98, lines), c.read);
+    std::string bytes = "held";
+    EXPECT_EQ(ReadFileBytes(c.path, bytes), c.read);
+    EXPECT_EQ(bytes, "held");
+  }
 }
 
 TEST_F(LineFileTest, WritesCrLfAndReadsBack) {
