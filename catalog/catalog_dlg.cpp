@@ -41,6 +41,10 @@ constexpr const char* kCannotWriteReport = "Please free some space on you hard d
 // How long the thread rests after Tools' Save before Tools shows again.
 constexpr DWORD kToolsSavePauseMs = 300;
 
+// Posted at the end of the window's initialisation, so that a start-up message shows over the
+// window rather than before it.
+constexpr UINT kReportUnreadFile = WM_APP + 1;
+
 void FillList(CListBox& list, const std::vector<std::string>& entries) {
   list.SetRedraw(false);
   list.ResetContent();
@@ -87,14 +91,19 @@ bool CCatalogDlg::OnInitDialog() {
       {IDC_ADDRESSES, "web sites in your collection"},
       {IDC_DESCRIPTIONS, "descriptions"},
   });
-  // A first start finds no files, and says nothing about it.
-  LoadCollection();
+  // A first start finds no files, and says nothing about it; a save that was cut off last time is
+  // put right before the files are read.
+  const CollectionFiles installed = FilesOf(CollectionPlace::Installed);
+  FinishInterruptedSave(installed, MoveFileOver);
+  m_strUnreadFile = ReadInstalledCollection(installed, m_collection);
+  ShowCollection();
   if (EnsureBuiltInEntry(m_collection)) {
     m_listAddresses.AddString(kBuiltInAddress);
     m_listDescriptions.AddString(kBuiltInDescription);
   }
   m_bSaveToBackup = 0;
   m_bLoadFromBackup = 0;
+  if (!m_strUnreadFile.empty()) PostMessageA(m_hWnd, kReportUnreadFile, 0, 0);
   return true;
 }
 
@@ -160,6 +169,10 @@ bool CCatalogDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
     OnRButtonDown();
     return true;
   }
+  if (message == kReportUnreadFile) {
+    ShowError(UnreadableCollectionMessage(m_strUnreadFile));
+    return true;
+  }
   return CMainDialog::OnMessage(message, wParam, lParam, result);
 }
 
@@ -167,12 +180,13 @@ bool CCatalogDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
 
 // The installed addresses file; a missing one leaves the list as it was, silently.
 bool CCatalogDlg::LoadAddresses() {
-  return ReadCollectionFile(FilesOf(CollectionPlace::Installed).addresses, m_collection.addresses);
+  return ReadCollectionFile(FilesOf(CollectionPlace::Installed).addresses,
+                            m_collection.addresses) == FileRead::Read;
 }
 
 bool CCatalogDlg::LoadDescriptions() {
   return ReadCollectionFile(FilesOf(CollectionPlace::Installed).descriptions,
-                            m_collection.descriptions);
+                            m_collection.descriptions) == FileRead::Read;
 }
 
 // Refills both lists, which leaves nothing selected. The installed pair is read file by file, as
@@ -208,6 +222,10 @@ void CCatalogDlg::ShowCollection() {
 // Writes both lists to the installed pair, or to the backup disk during Backup. A save that fails
 // leaves the earlier pair whole and says which file could not be written.
 bool CCatalogDlg::SaveCollection() {
+  if (!m_strUnreadFile.empty()) {
+    ShowError(IncompleteCollectionMessage(m_strUnreadFile));
+    return false;
+  }
   const CollectionPlace place =
       m_bSaveToBackup ? CollectionPlace::Backup : CollectionPlace::Installed;
   const SaveOutcome outcome = SaveCollectionFiles(m_collection, FilesOf(place), MoveFileOver);
@@ -234,6 +252,11 @@ void CCatalogDlg::OnBackup() {
     ShowError(kEmptyCollection);
     return;
   }
+  // An incomplete collection would replace a whole backup: refused before the disk is asked for.
+  if (!m_strUnreadFile.empty()) {
+    ShowError(IncompleteCollectionMessage(m_strUnreadFile));
+    return;
+  }
   m_bSaveToBackup = 1;
   m_bLoadFromBackup = 1;
   m_bSaved = 0;
@@ -248,12 +271,17 @@ void CCatalogDlg::OnBackup() {
 }
 
 // Restore writes nothing: the restored collection replaces the installed files at the next save.
+// A backup that was cut off is put right on the disk first, when the disk can be written.
 void CCatalogDlg::OnRestore() {
   if (!UpdateData(true)) return;
   m_bSaveToBackup = 1;
   m_bLoadFromBackup = 1;
   ShowInformation(kInsertDisk);
-  if (LoadCollection()) ShowInformation(kRestored);
+  FinishInterruptedSave(FilesOf(CollectionPlace::Backup), MoveFileOver);
+  if (LoadCollection()) {
+    m_strUnreadFile.clear();  // a whole collection again, the user's choice
+    ShowInformation(kRestored);
+  }
   m_bSaveToBackup = 0;
   m_bLoadFromBackup = 0;
   m_strDestination.clear();
@@ -457,8 +485,8 @@ void CCatalogDlg::WriteCompleteReport() {
   const CollectionFiles installed = FilesOf(CollectionPlace::Installed);
   std::vector<std::string> descriptions;
   std::vector<std::string> addresses;
-  if (!ReadCollectionFile(installed.descriptions, descriptions)) return;
-  if (!ReadCollectionFile(installed.addresses, addresses)) return;
+  if (ReadCollectionFile(installed.descriptions, descriptions) != FileRead::Read) return;
+  if (ReadCollectionFile(installed.addresses, addresses) != FileRead::Read) return;
   if (WriteReport(CompleteReport(descriptions, addresses))) OpenReport();
 }
 

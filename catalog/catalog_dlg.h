@@ -80,6 +80,10 @@ class CCatalogDlg : public CMainDialog {
   std::string m_strDestination;
   // What the two lists show, row by row.
   Collection m_collection;
+  // An installed collection file that was there at start-up but could not be read (another
+  // program held it): the lists then lack its sites, so nothing is saved over the files until a
+  // Restore has brought a whole collection.
+  std::string m_strUnreadFile;
 };
 
 }  // namespace lunetar

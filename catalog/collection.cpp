@@ -85,13 +85,39 @@ CollectionFiles FilesOf(CollectionPlace place) {
   return {LUNETAR_CATALOG_FOLDER "data.ini", LUNETAR_CATALOG_FOLDER "desc.ini"};
 }
 
-bool ReadCollectionFile(const std::string& path, std::vector<std::string>& entries) {
+FileRead ReadCollectionFile(const std::string& path, std::vector<std::string>& entries) {
   // The whole file first, then its lines: a line of any length is one entry, so a long address
   // never shifts the pairing of the two lists.
   std::string bytes;
-  if (!ReadFileBytes(path, bytes)) return false;
-  entries = SplitLines(bytes);
-  return true;
+  const FileRead read = ReadFileBytes(path, bytes);
+  if (read == FileRead::Read) entries = SplitLines(bytes);
+  return read;
+}
+
+std::string ReadInstalledCollection(const CollectionFiles& files, Collection& collection) {
+  switch (ReadCollectionFile(files.addresses, collection.addresses)) {
+    case FileRead::Missing:
+      return "";
+    case FileRead::Unreadable:
+      return files.addresses;
+    case FileRead::Read:
+      break;
+  }
+  if (ReadCollectionFile(files.descriptions, collection.descriptions) == FileRead::Unreadable) {
+    return files.descriptions;
+  }
+  return "";
+}
+
+std::string UnreadableCollectionMessage(const std::string& path) {
+  return "Can not read your web collection from " + path +
+         ".\nPlease close the program that uses it and start Sarnovo again.    ";
+}
+
+std::string IncompleteCollectionMessage(const std::string& path) {
+  return "Can not save your web collection, because Sarnovo could not read all of it.\nPlease "
+         "close the program that uses " +
+         path + " and start Sarnovo again.    ";
 }
 
 SaveOutcome SaveCollectionFiles(const Collection& collection, const CollectionFiles& files,
@@ -143,6 +169,26 @@ SaveOutcome SaveCollectionFiles(const Collection& collection, const CollectionFi
   return SaveOutcome::Saved;
 }
 
+void FinishInterruptedSave(const CollectionFiles& files, ReplaceFileFunction replace) {
+  const std::string descriptionsTemporary = files.descriptions + ".new";
+  const std::string addressesTemporary = files.addresses + ".new";
+  const std::string earlierDescriptions = files.descriptions + ".old";
+  const bool earlierAside = CanOpen(earlierDescriptions);
+  // data.ini.new is consumed by the save's last replace, so while it (or the descriptions'
+  // temporary, which goes first) is there, data.ini is still the earlier one.
+  const bool addressesKept = CanOpen(descriptionsTemporary) || CanOpen(addressesTemporary);
+  if (addressesKept && earlierAside) {
+    if (!replace(earlierDescriptions, files.descriptions)) return;  // tried again next time
+  } else if (addressesKept && !CanOpen(descriptionsTemporary)) {
+    // The new descriptions replaced none: the earlier pair had no descriptions file.
+    std::remove(files.descriptions.c_str());
+  } else if (earlierAside) {
+    std::remove(earlierDescriptions.c_str());  // the save was complete
+  }
+  std::remove(descriptionsTemporary.c_str());
+  std::remove(addressesTemporary.c_str());
+}
+
 std::string SaveFailureMessage(SaveOutcome outcome, CollectionPlace place) {
   const bool backup = place == CollectionPlace::Backup;
   switch (outcome) {
@@ -166,8 +212,10 @@ std::string SaveFailureMessage(SaveOutcome outcome, CollectionPlace place) {
 
 RestoreOutcome ReadCollectionFiles(const CollectionFiles& files, Collection& collection) {
   Collection read;
-  if (!ReadCollectionFile(files.addresses, read.addresses)) return RestoreOutcome::AddressesMissing;
-  if (!ReadCollectionFile(files.descriptions, read.descriptions)) {
+  if (ReadCollectionFile(files.addresses, read.addresses) != FileRead::Read) {
+    return RestoreOutcome::AddressesMissing;
+  }
+  if (ReadCollectionFile(files.descriptions, read.descriptions) != FileRead::Read) {
     return RestoreOutcome::DescriptionsMissing;
   }
   collection = std::move(read);

@@ -42,9 +42,20 @@ CollectionFiles FilesOf(CollectionPlace place);
 
 // Reads one collection file into entries, replacing what they held: one entry per line, whatever
 // its length; the line end (LF, with a CR right before it) is dropped, any other CR is text, a last
-// line without an end counts, an empty file gives no entries. False, with entries untouched, when
-// the file cannot be opened or read.
-bool ReadCollectionFile(const std::string& path, std::vector<std::string>& entries);
+// line without an end counts, an empty file gives no entries. Entries are untouched unless the file
+// was read.
+FileRead ReadCollectionFile(const std::string& path, std::vector<std::string>& entries);
+
+// Reads the installed pair into collection, file by file, as much as there is: a missing addresses
+// file leaves both lists as they were (the descriptions are then not read), a missing descriptions
+// file leaves the descriptions. Returns the path of a file that is there but could not be read
+// ("" when none): the collection is then incomplete, and saving it would destroy that file's sites.
+std::string ReadInstalledCollection(const CollectionFiles& files, Collection& collection);
+
+// The start-up message for a collection file that is there but cannot be read, and the answer to
+// every save while the collection read at start-up is incomplete.
+std::string UnreadableCollectionMessage(const std::string& path);
+std::string IncompleteCollectionMessage(const std::string& path);
 
 enum class SaveOutcome {
   Saved,
@@ -60,6 +71,12 @@ enum class SaveOutcome {
 // whole and no temporary stays behind.
 SaveOutcome SaveCollectionFiles(const Collection& collection, const CollectionFiles& files,
                                 ReplaceFileFunction replace);
+
+// Puts a pair back together after a save that was cut off (the program killed, the power gone):
+// while data.ini has not been replaced, the earlier pair comes back (desc.ini + ".old" moved back,
+// or, when there were no earlier descriptions, the new desc.ini removed); once it has, the new
+// pair stands. Either way no temporary stays behind. Nothing happens when no save was cut off.
+void FinishInterruptedSave(const CollectionFiles& files, ReplaceFileFunction replace);
 
 // The message for a save that did not succeed, in the wording of the place it went to; "" for
 // Saved.

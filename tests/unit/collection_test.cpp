@@ -9,6 +9,7 @@
 #include <sstream>
 #include <string>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 #include "temp_file.h"
@@ -150,6 +151,15 @@ bool MustNotReplace(const std::string&, const std::string&) {
   return false;
 }
 
+// Moves like RenameOver until movesBeforeCut moves are made; the next one cuts the save off where
+// it stands, as a killed program or a power failure would: nothing after it runs.
+int movesBeforeCut;
+struct Cut {};
+bool CutAfterMoves(const std::string& from, const std::string& to) {
+  if (movesBeforeCut-- == 0) throw Cut{};
+  return RenameOver(from, to);
+}
+
 // Moves like RenameOver, except any move out of the file named refusedSource.
 std::string refusedSource;
 bool RefuseOneSource(const std::string& from, const std::string& to) {
@@ -179,6 +189,11 @@ class CollectionFilesTest : public TempFileTest {
   void WriteEarlierPair() {
     WriteFile(files_.addresses, earlierAddresses_);
     WriteFile(files_.descriptions, earlierDescriptions_);
+  }
+  void ExpectLaterPairAlone() {
+    EXPECT_EQ(ReadFile(files_.addresses), "new/a\r\nnew/b\r\nnew/c\r\n");
+    EXPECT_EQ(ReadFile(files_.descriptions), "New A\r\nNew B\r\nNew C\r\n");
+    EXPECT_EQ(Names(), (std::set<std::string>{"data.ini", "desc.ini"}));
   }
   void ExpectEarlierPairAlone() {
     EXPECT_EQ(ReadFile(files_.addresses), earlierAddresses_);
@@ -214,11 +229,11 @@ TEST_F(CollectionFilesTest, ReadsOneEntryPerLineOfAnyLength) {
     SCOPED_TRACE(c.name);
     Write(c.bytes);
     Lines entries = {"held before"};
-    ASSERT_TRUE(ReadCollectionFile(path_, entries));
+    ASSERT_EQ(ReadCollectionFile(path_, entries), FileRead::Read);
     EXPECT_EQ(entries, c.entries);
   }
   Lines entries = {"held before"};
-  EXPECT_FALSE(ReadCollectionFile(path_ + ".missing", entries));
+  EXPECT_EQ(ReadCollectionFile(path_ + ".missing", entries), FileRead::Missing);
   EXPECT_EQ(entries, Lines{"held before"});
 }
 
@@ -321,6 +336,90 @@ TEST_F(CollectionFilesTest, AMissingFolderFailsAtTheDescriptions) {
   const CollectionFiles missing = {In("A/data.ini"), In("A/desc.ini")};
   EXPECT_EQ(SaveCollectionFiles(later_, missing, MustNotReplace), SaveOutcome::DescriptionsFailed);
   EXPECT_TRUE(Names().empty());
+}
+
+// A save cut off after any of its moves, or before the earlier descriptions were removed: at the
+// next start the earlier pair is back (or, before the first save, no pair), or the new one stands
+// once data.ini was replaced; nothing else is left in the folder.
+TEST_F(CollectionFilesTest, ASaveCutOffAnywhereLeavesOneWholePairAfterTheNextStart) {
+  for (const bool earlier : {true, false}) {
+    for (int moves = 0;; ++moves) {
+      SCOPED_TRACE((earlier ? "earlier pair, cut after " : "first save, cut after ") +
+                   std::to_string(moves) + " moves");
+      for (const std::string& name : Names()) std::filesystem::remove(In(name));
+      if (earlier) WriteEarlierPair();
+      movesBeforeCut = moves;
+      bool cut = false;
+      try {
+        ASSERT_EQ(SaveCollectionFiles(later_, files_, CutAfterMoves), SaveOutcome::Saved);
+      } catch (const Cut&) {
+        cut = true;
+      }
+      if (!cut && earlier) WriteFile(files_.descriptions + ".old", earlierDescriptions_);
+      FinishInterruptedSave(files_, RenameOver);
+      if (!cut) {
+        ExpectLaterPairAlone();
+        break;
+      }
+      if (earlier) {
+        ExpectEarlierPairAlone();
+      } else {
+        EXPECT_TRUE(Names().empty());
+      }
+    }
+  }
+  // Cut off while the descriptions' temporary was being written; and a pair with nothing to mend.
+  WriteEarlierPair();
+  WriteFile(files_.descriptions + ".new", "New A\r\nNe");
+  FinishInterruptedSave(files_, MustNotReplace);
+  ExpectEarlierPairAlone();
+  FinishInterruptedSave(files_, MustNotReplace);
+  ExpectEarlierPairAlone();
+}
+
+// The installed pair at start-up: a missing file is a collection not saved yet; a file that is
+// there but cannot be read (here a folder in its place) is named, and the descriptions are not
+// read when the addresses could not be.
+TEST_F(CollectionFilesTest, StartUpNamesAFileThatIsThereButCannotBeRead) {
+  const struct {
+    const char* name;
+    const char* addresses;  // nullptr: missing; "/": a folder in its place
+    const char* descriptions;
+    bool addressesUnread;  // which file is named, if any
+    bool descriptionsUnread;
+    Collection after;
+  } cases[] = {
+      {"both read", "a\r\n", "D\r\n", false, false, {{"a"}, {"D"}}},
+      {"both missing", nullptr, nullptr, false, false, {}},
+      {"descriptions missing", "a\r\n", nullptr, false, false, {{"a"}, {}}},
+      {"addresses unreadable", "/", "D\r\n", true, false, {}},
+      {"descriptions unreadable", "a\r\n", "/", false, true, {{"a"}, {}}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    for (const std::string& name : Names()) std::filesystem::remove_all(In(name));
+    for (const auto& [path, bytes] : {std::pair{files_.addresses, c.addresses},
+                                      std::pair{files_.descriptions, c.descriptions}}) {
+      if (bytes && std::string(bytes) == "/") {
+        std::filesystem::create_directory(path);
+      } else if (bytes) {
+        WriteFile(path, bytes);
+      }
+    }
+    Collection collection;
+    const std::string unread = ReadInstalledCollection(files_, collection);
+    EXPECT_EQ(unread, c.addressesUnread      ? files_.addresses
+                      : c.descriptionsUnread ? files_.descriptions
+                                             : "");
+    EXPECT_EQ(collection.addresses, c.after.addresses);
+    EXPECT_EQ(collection.descriptions, c.after.descriptions);
+  }
+  EXPECT_EQ(UnreadableCollectionMessage("C:\\S\\data.ini"),
+            "Can not read your web collection from C:\\S\\data.ini.\nPlease close the program "
+            "that uses it and start Sarnovo again.    ");
+  EXPECT_EQ(IncompleteCollectionMessage("C:\\S\\desc.ini"),
+            "Can not save your web collection, because Sarnovo could not read all of it.\nPlease "
+            "close the program that uses C:\\S\\desc.ini and start Sarnovo again.    ");
 }
 
 }  // namespace
