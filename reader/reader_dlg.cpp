@@ -149,20 +149,13 @@ void CReaderDlg::ShowUserChapter() {
 }
 
 void CReaderDlg::LoadUserChapter() {
-  for (const std::string& line : ReadUserChapter(kUserChapterPath)) {
-    m_listText.AddString(line.c_str());
-  }
-}
-
-// The user entries file is an image of the list while the user-defined chapter is shown. A
-// failed save leaves the earlier file whole; the new entry then shows only until the chapter is
-// shown again.
-void CReaderDlg::SaveUserChapter() {
   std::vector<std::string> lines;
-  for (int line = 0; line < m_listText.GetCount(); ++line) lines.push_back(m_listText.GetText(line));
-  SaveLineFile(kUserChapterPath, lines, MoveFileOver);
+  ReadUserChapter(kUserChapterPath, lines);
+  for (const std::string& line : lines) m_listText.AddString(line.c_str());
 }
 
+// The list shows the chapter as the file holds it once the entry is added, so an entry that could
+// not be stored is not shown as kept: the user is told instead.
 void CReaderDlg::OnAddButton() {
   if (!UpdateData(true)) return;
   m_strSelection = "User Defined Command or Chapter";
@@ -170,13 +163,14 @@ void CReaderDlg::OnAddButton() {
   m_strChapter = "User Defined Chapter";
   CAddCommandDlg add;
   const bool added = add.DoModal() == IDOK;
+  const UserEntryAdd outcome =
+      added ? AddUserEntry(kUserChapterPath, add.m_strEntry, MoveFileOver) : UserEntryAdd::Added;
   ShowUserChapter();
-  if (added) {
-    m_listText.AddString(add.m_strEntry.c_str());
-    m_listText.AddString("");
-    SaveUserChapter();
-  }
   UpdateData(false);
+  if (outcome != UserEntryAdd::Added) {
+    ShowMessage(UserEntryFailureMessage(outcome, kUserChapterPath).c_str(), kTitle,
+                MB_ICONERROR | MB_OK);
+  }
 }
 
 bool CReaderDlg::OnHelpRequest() {

@@ -28,7 +28,6 @@ class CReaderDlg : public CMainDialog {
   bool ShowFoundChapter(int chapter);
   void ShowUserChapter();
   void LoadUserChapter();
-  void SaveUserChapter();
   void OnAddButton();
   void OnCommandButton();
   void OnHelpButton();

@@ -1,6 +1,11 @@
 // The reader's own files: the position state file and the user entries file.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <string>
+#include <system_error>
+#include <vector>
+
 #include "reader/position.h"
 #include "reader/user_chapter.h"
 #include "temp_file.h"
@@ -49,18 +54,78 @@ TEST_F(ReaderFilesTest, LongPositionLineSplitsAfter98Characters) {
 }
 
 TEST_F(ReaderFilesTest, UserChapterOfAMissingFileIsHeadingAndEmptyLine) {
-  EXPECT_EQ(ReadUserChapter(path_ + ".missing"),
-            (std::vector<std::string>{"User Defined Commands and Tips", ""}));
+  std::vector<std::string> lines = {"held"};
+  EXPECT_EQ(ReadUserChapter(path_ + ".missing", lines), FileRead::Missing);
+  EXPECT_EQ(lines, (std::vector<std::string>{"User Defined Commands and Tips", ""}));
 }
 
 TEST_F(ReaderFilesTest, UserChapterKeepsFileLinesAndSplitsLongOnes) {
+  std::vector<std::string> lines;
   Write("");
-  EXPECT_TRUE(ReadUserChapter(path_).empty());
+  EXPECT_EQ(ReadUserChapter(path_, lines), FileRead::Read);
+  EXPECT_TRUE(lines.empty());
   Write("User Defined Commands and Tips\r\n\r\n   ls -la | more\r\n\r\n" + std::string(120, 'x') +
         "\r\n");
-  EXPECT_EQ(ReadUserChapter(path_),
-            (std::vector<std::string>{"User Defined Commands and Tips", "", "   ls -la | more", "",
-                                      std::string(98, 'x'), std::string(22, 'x')}));
+  ReadUserChapter(path_, lines);
+  EXPECT_EQ(lines, (std::vector<std::string>{"User Defined Commands and Tips", "", "   ls -la | more",
+                                             "", std::string(98, 'x'), std::string(22, 'x')}));
+}
+
+bool RenameOver(const std::string& from, const std::string& to) {
+  std::error_code error;
+  std::filesystem::rename(from, to, error);
+  return !error;
+}
+bool RefuseReplace(const std::string&, const std::string&) { return false; }
+
+// Adding reads the chapter as the file holds it and writes it back with the entry and an empty
+// line; a file that is there but cannot be read, or a save that fails, leaves the file as it was.
+TEST_F(ReaderFilesTest, AddingAnEntryKeepsEveryEarlierEntryOrNothingChanges) {
+  const std::string earlier = "User Defined Commands and Tips\r\n\r\nls\r\n\r\n" +
+                              std::string(120, 'x') + "\r\n";
+  const struct {
+    const char* name;
+    const char* file;  // nullptr: none; "folder": a folder in its place, which cannot be read
+    ReplaceFileFunction replace;
+    UserEntryAdd outcome;
+    std::string after;
+  } cases[] = {
+      {"first entry", nullptr, RenameOver, UserEntryAdd::Added,
+       "User Defined Commands and Tips\r\n\r\ndf -h\r\n\r\n"},
+      {"empty file", "", RenameOver, UserEntryAdd::Added, "df -h\r\n\r\n"},
+      {"earlier entries, a long line in pieces", earlier.c_str(), RenameOver, UserEntryAdd::Added,
+       "User Defined Commands and Tips\r\n\r\nls\r\n\r\n" + std::string(98, 'x') + "\r\n" +
+           std::string(22, 'x') + "\r\ndf -h\r\n\r\n"},
+      {"not saved", earlier.c_str(), RefuseReplace, UserEntryAdd::NotSaved, earlier},
+      {"unreadable", "folder", RenameOver, UserEntryAdd::Unreadable, ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::filesystem::remove_all(path_);
+    if (c.file && std::string(c.file) == "folder") {
+      std::filesystem::create_directory(path_);
+    } else if (c.file) {
+      Write(c.file);
+    }
+    EXPECT_EQ(AddUserEntry(path_, "df -h", c.replace), c.outcome);
+    if (c.outcome == UserEntryAdd::Unreadable) {
+      EXPECT_TRUE(std::filesystem::is_directory(path_));
+    } else {
+      EXPECT_EQ(Bytes(), c.after);
+    }
+    EXPECT_FALSE(std::filesystem::exists(path_ + ".new"));
+  }
+}
+
+TEST(UserEntryFailureMessage, NamesTheFileAndWhatTheUserCanDo) {
+  const std::string path = "C:\\Program Files\\Lunetar\\user.ini";
+  EXPECT_EQ(UserEntryFailureMessage(UserEntryAdd::Added, path), "");
+  EXPECT_EQ(UserEntryFailureMessage(UserEntryAdd::Unreadable, path),
+            "Can not read C:\\Program Files\\Lunetar\\user.ini, so your command or tip was not "
+            "added.\nPlease close the program that uses the file and try again.    ");
+  EXPECT_EQ(UserEntryFailureMessage(UserEntryAdd::NotSaved, path),
+            "Can not save your command or tip in C:\\Program Files\\Lunetar\\user.ini.\nPlease "
+            "make sure that the disk is not full and that no other program uses the file.    ");
 }
 
 }  // namespace
