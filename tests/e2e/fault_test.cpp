@@ -29,6 +29,10 @@ constexpr const char* kNoteNotSaved =
     "Can not save. Please free some space on you hard drive first.    ";
 constexpr const char* kReportNotWritten = "Please free some space on you hard drive first.    ";
 
+std::string Added(const std::string& address) {
+  return address + " was added successfully.    ";
+}
+
 std::string CannotRead(const std::string& file) {
   return "Can not read your web collection from " + file +
          ".\nPlease close the program that uses it and start Sarnovo again.    ";
@@ -262,6 +266,88 @@ TEST_F(FaultTest, ANoteOrAReportOnAFullDiskLeavesTheEarlierFile) {
   }
   EXPECT_EQ(Installed("report.txt"), "the last report");
   EXPECT_TRUE(Records().empty()) << "no editor opened";
+}
+
+// Texts of the longest length Add takes, made of what a file name, a command line or a format
+// string could take for its own: each is stored, shown and handed on as typed.
+TEST_F(FaultTest, HostileTextsAreAddedSavedAndHandedOnAsTyped) {
+  auto longest = [](const std::string& head, const std::string& tail) {
+    return head + std::string(150 - head.size() - tail.size(), 'x') + tail;
+  };
+  const struct {
+    std::string address, description;
+  } sites[] = {
+      {longest("https://q.example/?q=\"two words\"&rate=100%&env=%PATH%&arg=%1&", "\\"),
+       longest("\"Quoted\" 100% %s %n", "")},
+      {longest("file:///C:/lunetar-test/../", "\\\\\""),
+       longest("..\\..\\lunetar-test\\", "secret")},
+      {"C:\\Program Files\\Sarnovo\\..\\Lunetar\\Readme.html", "C:/lunetar-test/x: y"},
+      {"NUL", "COM1.txt"},
+      {"report", "report"},
+      {"CON", "NUL"},
+  };
+  ASSERT_TRUE(Open());
+  Lines addresses = {kBuiltInAddress}, descriptions = {kBuiltInDescription};
+  for (const auto& site : sites) {
+    AddSite(site.address, site.description);
+    Expect(Added(site.address));
+    addresses.push_back(site.address);
+    descriptions.push_back(site.description);
+  }
+  ExpectNoMoreMessages();
+  EXPECT_EQ(Installed("data.ini"), FileOf(addresses));
+  EXPECT_EQ(Installed("desc.ini"), FileOf(descriptions));
+  EXPECT_EQ(Addresses(), addresses);
+  EXPECT_EQ(Descriptions(), descriptions);
+
+  // None of the descriptions names a note file: the note opens empty and cannot be saved.
+  const Lines testFiles = FolderFiles(kTestFolder);
+  for (int row = 1; row < static_cast<int>(addresses.size()); ++row) {
+    SCOPED_TRACE(descriptions[row]);
+    SelectRow(catalog_, IDC_ADDRESSES, row);
+    HWND note = PressFor(catalog_, IDC_NOTE, "Note");
+    ASSERT_TRUE(note);
+    EXPECT_EQ(ItemText(note, IDC_NOTE_DESCRIPTION), descriptions[row]);
+    EXPECT_EQ(ItemText(note, IDC_NOTE_TEXT), "");
+    SetItemText(note, IDC_NOTE_TEXT, "typed");
+    PressExpecting(note, IDOK, kNoteNotSaved);
+    PostClick(note, IDCANCEL);
+    ASSERT_TRUE(WaitUntilGone(note));
+  }
+  ExpectNoMoreMessages();
+  EXPECT_EQ(CatalogFiles(), (Lines{"data.ini", "desc.ini"}));
+  EXPECT_EQ(FolderFiles(kTestFolder), testFiles);
+
+  // Connect hands each address to the browser as one argument, unchanged.
+  for (int row = 1; row < static_cast<int>(addresses.size()); ++row) {
+    SelectRow(catalog_, IDC_ADDRESSES, row);
+    Press(catalog_, IDOK);
+    const std::vector<Record> records = WaitForRecords(row);
+    ASSERT_EQ(records.size(), static_cast<std::size_t>(row));
+    EXPECT_EQ(records.back().program, "browser.exe");
+    ASSERT_EQ(records.back().arguments.size(), 2u) << "the address must arrive as one argument";
+    EXPECT_EQ(records.back().arguments[1], addresses[row]);
+  }
+}
+
+// Bytes a list box cannot show, and a line longer than any control takes, pass through start and
+// Exit unchanged.
+TEST_F(FaultTest, AHostileCollectionFileComesOutAsItWentIn) {
+  const Lines addresses = {kBuiltInAddress, std::string("https://nul.example/a\0b", 23),
+                           "https://cr.example/a\rb", std::string(100000, 'a')};
+  const Lines descriptions = {kBuiltInDescription, std::string("With\0NUL", 8), "With\rCR",
+                              std::string(100000, 'd')};
+  WriteCollection(addresses, descriptions);
+  const std::string a = Installed("data.ini"), d = Installed("desc.ini");
+  ASSERT_TRUE(Open());
+  EXPECT_EQ(ListCount(catalog_, IDC_ADDRESSES), 4);
+  EXPECT_EQ(ListCount(catalog_, IDC_DESCRIPTIONS), 4);
+  EXPECT_EQ(ListLine(catalog_, IDC_DESCRIPTIONS, 2), "With\rCR");
+  PostClick(catalog_, IDCANCEL);
+  ASSERT_TRUE(WaitForExit()) << "Exit saves and hands over";
+  EXPECT_EQ(WaitForRecords(1).size(), 1u);
+  EXPECT_TRUE(Installed("data.ini") == a) << "data.ini changed";
+  EXPECT_TRUE(Installed("desc.ini") == d) << "desc.ini changed";
 }
 
 }  // namespace

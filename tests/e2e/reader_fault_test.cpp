@@ -124,5 +124,21 @@ TEST_F(ReaderFaultTest, AnEntryThatCannotBeStoredIsToldAndNotShown) {
   }
 }
 
+TEST_F(ReaderFaultTest, AHugeTipLineIsShownInPieces) {
+  std::string line(1000000, 'a');
+  for (std::size_t i = 0; i < line.size(); ++i) line[i] = static_cast<char>('a' + i % 26);
+  WriteFile(Tips(), line);  // no line end at all
+  ForgetTipSettings();
+  HWND tip = Start("guide.exe", "#32770", kTipCaption);
+  ASSERT_TRUE(tip);
+  EXPECT_EQ(ItemText(tip, IDC_TIP_TEXT), line.substr(0, 999));
+  Press(tip, IDC_NEXT_TIP);
+  EXPECT_EQ(ItemText(tip, IDC_TIP_TEXT), line.substr(999, 999));
+  PostClick(tip, IDOK);
+  ASSERT_TRUE(WaitUntilGone(tip));
+  EXPECT_TRUE(WaitForWindow("#32770", " Korvadex"));
+  EXPECT_EQ(TipSetting("FilePos"), 1998);
+}
+
 }  // namespace
 }  // namespace e2e
