@@ -39,6 +39,15 @@ std::vector<std::string> CatalogFixture::Descriptions() const {
 
 std::string CatalogFixture::Destination() const { return ItemText(catalog_, IDC_DESTINATION); }
 
+void CatalogFixture::AddSite(const std::string& address, const std::string& description) {
+  HWND add = PressFor(catalog_, IDC_ADD, "Add Web Site");
+  ASSERT_TRUE(add);
+  SetItemText(add, IDC_SITE_ADDRESS, address);
+  SetItemText(add, IDC_SITE_DESCRIPTION, description);
+  PostClick(add, IDOK);
+  ASSERT_TRUE(WaitUntilGone(add));
+}
+
 void CatalogFixture::Expect(const std::string& text, int answer) {
   HWND box = WaitForWindow("#32770", kTitle);
   ASSERT_TRUE(box) << "no message \"" << text << "\"";

@@ -24,6 +24,8 @@ class CatalogFixture : public SuiteTest {
   std::string Destination() const;
   static std::string Installed(const char* name) { return FileBytes(InstalledFile(name)); }
 
+  // Opens Add Web Site, types both texts and presses Add Site, which the dialog accepts.
+  void AddSite(const std::string& address, const std::string& description);
   // Waits for the catalog's next message, checks its text and answers it.
   void Expect(const std::string& text, int answer = IDOK);
   // Clicks a button whose handler shows a message, then checks and answers it.

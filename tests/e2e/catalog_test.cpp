@@ -45,15 +45,6 @@ class CatalogTest : public CatalogFixture {
              ListSelection(catalog_, IDC_DESCRIPTIONS) == row && Destination() == destination;
     }));
   }
-  // Opens Add Web Site, types both texts and presses Add Site, which the dialog accepts.
-  void AddSite(const std::string& address, const std::string& description) {
-    HWND add = PressFor(catalog_, IDC_ADD, "Add Web Site");
-    ASSERT_TRUE(add);
-    SetItemText(add, IDC_SITE_ADDRESS, address);
-    SetItemText(add, IDC_SITE_DESCRIPTION, description);
-    PostClick(add, IDOK);
-    ASSERT_TRUE(WaitUntilGone(add));
-  }
   void RunBackup(const char* outcome) {
     PressExpecting(catalog_, IDC_BACKUP, kInsertDisk);
     Expect(outcome);

@@ -3,7 +3,6 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -47,19 +46,7 @@ void WriteCollectionWithLf(const Lines& addresses, const Lines& descriptions) {
   WriteFile(CatalogFixture::InstalledFile("desc.ini"), desc);
 }
 
-// Names of the files in the collection folder, in the order of their bytes.
-Lines CatalogFiles() {
-  Lines names;
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA((std::string(kCatalogFolder) + "*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return names;
-  do {
-    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(found.cFileName);
-  } while (FindNextFileA(search, &found));
-  FindClose(search);
-  std::sort(names.begin(), names.end());
-  return names;
-}
+Lines CatalogFiles() { return FolderFiles(kCatalogFolder); }
 
 class NoteTest : public CatalogFixture {
  protected:

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -147,22 +149,56 @@ bool ShowsMarker(const char* marker) {
   return GetFileAttributesA(DriveA::File(marker).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-// Points drive A: of the prefix at a Linux folder. The link is Wine's own record of the drive, and
-// Windows has no call that writes it, so a Linux ln does. Its process cannot be waited for from
-// here: the caller waits for the drive to show what it expects.
-void MapDriveA(const std::string& linuxFolder) {
-  const char* prefix = std::getenv("WINEPREFIX");
-  ASSERT_TRUE(prefix && *prefix) << "WINEPREFIX is not set";
-  std::string commandLine =
-      "ln -sfn \"" + linuxFolder + "\" \"" + std::string(prefix) + "/dosdevices/a:\"";
+// Starts a program of the host (Z:\bin\<name>), for what Windows has no call for: the links that
+// are Wine's own record of a drive, or that put a fault in a program's way. Its process cannot be
+// waited for from here: the caller waits for what it does.
+void StartOnHost(const char* name, std::string commandLine) {
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process = {};
-  ASSERT_TRUE(CreateProcessA("Z:\\bin\\ln", &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                             nullptr, &startup, &process))
-      << "cannot start ln (error " << GetLastError() << ")";
+  ASSERT_TRUE(CreateProcessA((std::string("Z:\\bin\\") + name).c_str(), &commandLine[0], nullptr,
+                             nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+      << "cannot start " << name << " (error " << GetLastError() << ")";
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
+}
+
+std::string Prefix() {
+  const char* prefix = std::getenv("WINEPREFIX");
+  return prefix ? prefix : "";
+}
+
+// Points drive A: of the prefix at a Linux folder; the caller waits for the drive to show what it
+// expects.
+void MapDriveA(const std::string& linuxFolder) {
+  ASSERT_FALSE(Prefix().empty()) << "WINEPREFIX is not set";
+  StartOnHost("ln", "ln -sfn \"" + linuxFolder + "\" \"" + Prefix() + "/dosdevices/a:\"");
+}
+
+// The host's path of a file of the prefix: C:\x\y is <prefix>/dosdevices/c:/x/y.
+std::string HostPath(const std::string& windowsPath) {
+  std::string path = Prefix() + "/dosdevices/" +
+                     static_cast<char>(std::tolower(static_cast<unsigned char>(windowsPath[0]))) +
+                     windowsPath.substr(1);
+  std::replace(path.begin(), path.end(), '\\', '/');
+  return path;
+}
+
+// Runs a shell script on the host and returns once it has run: the script's last step makes a
+// file that is waited for here. The script quotes with single quotes only.
+void RunOnHost(const std::string& script) {
+  ASSERT_FALSE(Prefix().empty()) << "WINEPREFIX is not set";
+  char temp[MAX_PATH] = "";
+  GetTempPathA(MAX_PATH, temp);
+  const std::string done = std::string(temp) + "lunetar-host-script.done";
+  DeleteFileA(done.c_str());
+  StartOnHost("sh", "sh -c \"" + script + "; : >'" + HostPath(done) + "'\"");
+  ASSERT_TRUE(Eventually("the host to run: " + script, [&] { return FileExists(done); }));
+  DeleteFileA(done.c_str());
+}
+
+const char* FaultDisk(Fault fault) {
+  return std::getenv(fault == Fault::Full ? "LUNETAR_DISK_FULL" : "LUNETAR_DISK_READONLY");
 }
 
 }  // namespace
@@ -272,6 +308,14 @@ std::vector<std::string> ComboEntries(HWND dialog, int comboId) {
 
 std::vector<std::string> ListLines(HWND dialog, int listId) {
   return ItemsOf(GetDlgItem(dialog, listId), LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT);
+}
+
+std::string ListLine(HWND dialog, int listId, int index) {
+  return ItemOf(GetDlgItem(dialog, listId), LB_GETTEXTLEN, LB_GETTEXT, index);
+}
+
+int ListCount(HWND dialog, int listId) {
+  return static_cast<int>(Ask(GetDlgItem(dialog, listId), LB_GETCOUNT, 0, 0));
 }
 
 int ListSelection(HWND dialog, int listId) {
@@ -391,13 +435,48 @@ void WriteFile(const std::string& path, const std::string& bytes) {
   EXPECT_TRUE(out) << "cannot write " << path;
 }
 
-HeldFile::HeldFile(const std::string& path)
-    : m_handle(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                           OPEN_EXISTING, 0, nullptr)) {}
+std::vector<std::string> FolderFiles(const std::string& folder) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return names;
+  do {
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(found.cFileName);
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+HeldFile::HeldFile(const std::string& path, Sharing sharing)
+    : m_handle(CreateFileA(path.c_str(), GENERIC_READ,
+                           sharing == Sharing::Read ? FILE_SHARE_READ | FILE_SHARE_WRITE : 0,
+                           nullptr, OPEN_EXISTING, 0, nullptr)) {}
 
 void HeldFile::Release() {
   if (m_handle != INVALID_HANDLE_VALUE) CloseHandle(m_handle);
   m_handle = INVALID_HANDLE_VALUE;
+}
+
+bool FaultyFile::Available(Fault fault) {
+  const char* disk = FaultDisk(fault);
+  return !Prefix().empty() && disk && *disk;
+}
+
+FaultyFile::FaultyFile(const std::string& windowsPath, Fault fault) {
+  if (!Available(fault)) {
+    ADD_FAILURE() << "no disk for the fault (WINEPREFIX, LUNETAR_DISK_FULL, LUNETAR_DISK_READONLY)";
+    return;
+  }
+  EXPECT_FALSE(FileExists(windowsPath)) << windowsPath << " is there already";
+  m_link = HostPath(windowsPath);
+  m_target = std::string(FaultDisk(fault)) + "/" +
+             windowsPath.substr(windowsPath.find_last_of('\\') + 1);
+  RunOnHost("rm -f '" + m_target + "' 2>/dev/null; ln -sfn '" + m_target + "' '" + m_link + "'");
+}
+
+FaultyFile::~FaultyFile() {
+  if (!m_link.empty()) RunOnHost("rm -f '" + m_link + "' '" + m_target + "' 2>/dev/null");
 }
 
 bool DriveA::Available() { return !DriveAFolder().empty(); }

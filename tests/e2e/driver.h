@@ -64,6 +64,9 @@ std::string SelectedEntry(HWND dialog, int comboId);
 std::vector<std::string> ComboEntries(HWND dialog, int comboId);
 
 std::vector<std::string> ListLines(HWND dialog, int listId);
+// One row, and the number of rows: for lists too long to be read whole in a test.
+std::string ListLine(HWND dialog, int listId, int index);
+int ListCount(HWND dialog, int listId);
 int ListSelection(HWND dialog, int listId);
 // Selects row index of a list box as a click would and notifies the dialog (LBN_SELCHANGE);
 // returns once the dialog has handled it.
@@ -95,12 +98,16 @@ std::vector<std::string> FileLines(const std::string& path);
 std::string FileBytes(const std::string& path);
 bool FileExists(const std::string& path);
 void WriteFile(const std::string& path, const std::string& bytes);
+// The names of the files in folder (ending in "\\"), sorted by their bytes.
+std::vector<std::string> FolderFiles(const std::string& folder);
 
 // A file held open the way a program that uses it holds it: while held it cannot be deleted or
-// replaced. Released at the latest when the holder goes, so a failed test leaves no file in use.
+// replaced. Held Exclusive, as a program that locks it, it cannot even be read. Released at the
+// latest when the holder goes, so a failed test leaves no file in use.
 class HeldFile {
  public:
-  explicit HeldFile(const std::string& path);
+  enum class Sharing { Read, Exclusive };
+  explicit HeldFile(const std::string& path, Sharing sharing = Sharing::Read);
   ~HeldFile() { Release(); }
   HeldFile(const HeldFile&) = delete;
   HeldFile& operator=(const HeldFile&) = delete;
@@ -109,6 +116,33 @@ class HeldFile {
 
  private:
   HANDLE m_handle;
+};
+
+// A file of the prefix that a program cannot write, for as long as the object lives. Its path
+// becomes a link to a name on one of the small disks that the script mounted, where no file is
+// yet; a link that leads nowhere is no file to Windows, so the folder shows nothing new:
+// - Full (LUNETAR_DISK_FULL): the file can be created, and every write to it fails with error
+//   112. A program that removes its failed file removes the file the link leads to (Wine deletes
+//   through a link), and the folder shows nothing again, as after a failed save on a full disk.
+// - ReadOnly (LUNETAR_DISK_READONLY): the file cannot be created, as in a folder where the user
+//   may not write.
+// Not /dev/full: Wine refuses to delete a device, so a program could not remove its failed file,
+// which no real disk would keep.
+enum class Fault { Full, ReadOnly };
+
+class FaultyFile {
+ public:
+  // False when the script did not mount the disk that fault needs.
+  static bool Available(Fault fault);
+  FaultyFile(const std::string& windowsPath, Fault fault);
+  // Removes the link and whatever the program left behind it.
+  ~FaultyFile();
+  FaultyFile(const FaultyFile&) = delete;
+  FaultyFile& operator=(const FaultyFile&) = delete;
+
+ private:
+  std::string m_link;    // the host's path of the file
+  std::string m_target;  // where it leads
 };
 
 // Drive A: of the test prefix is mapped by the test script to a folder that does not exist until

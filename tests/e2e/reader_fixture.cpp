@@ -41,6 +41,12 @@ void ReaderFixture::SetTipSetting(const char* entry, DWORD value) {
       << entry;
 }
 
+void ReaderFixture::SetTipTimeStamp(const std::string& stamp) {
+  ASSERT_EQ(RegSetKeyValueA(HKEY_CURRENT_USER, kTipKey, "TimeStamp", REG_SZ, stamp.c_str(),
+                            static_cast<DWORD>(stamp.size() + 1)),
+            ERROR_SUCCESS);
+}
+
 long ReaderFixture::TipSetting(const char* entry) {
   DWORD value = 0, size = sizeof value;
   if (RegGetValueA(HKEY_CURRENT_USER, kTipKey, entry, RRF_RT_REG_DWORD, nullptr, &value, &size) !=

@@ -21,6 +21,7 @@ class ReaderFixture : public SuiteTest {
   // The reader's Tip of the Day settings (the launcher's tests start the real reader too).
   static void ForgetTipSettings();
   static void SetTipSetting(const char* entry, DWORD value);
+  static void SetTipTimeStamp(const std::string& stamp);
   // -1 when the entry is missing.
   static long TipSetting(const char* entry);
   static std::string TipTimeStamp();

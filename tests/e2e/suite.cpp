@@ -175,6 +175,12 @@ bool SuiteTest::WaitForExit(DWORD* exitCode) {
   return true;
 }
 
+bool SuiteTest::Kill() {
+  if (processes_.empty()) return false;
+  HANDLE process = processes_.back().hProcess;
+  return TerminateProcess(process, 99) && WaitForSingleObject(process, kTimeoutMs) == WAIT_OBJECT_0;
+}
+
 std::vector<Record> SuiteTest::Records() const {
   std::vector<Record> records;
   // Only whole lines: a stand-in may be writing its line at this very moment.

@@ -41,6 +41,9 @@ class SuiteTest : public ::testing::Test {
              const char* folder = kProgramFolder, const std::string& arguments = "");
   // Waits for the program started last to end; false when it still runs after the timeout.
   bool WaitForExit(DWORD* exitCode = nullptr);
+  // Ends the program started last at once, as a crash or a power cut would, and waits until it
+  // has ended.
+  bool Kill();
 
   std::vector<Record> Records() const;
   // Waits until the log holds at least count records.

@@ -1,0 +1,354 @@
+// Faults of the disk and of other programs, and hostile input, met by the real catalog: every
+// case checks the message shown (or that none is) and the bytes left on disk. The README's table
+// "Fault matrix" lists each case with the test that checks it.
+#include <windows.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "catalog_fixture.h"
+#include "driver.h"
+#include "resources/catalog_ids.h"
+
+namespace e2e {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+constexpr const char* kDescriptionsNotSaved =
+    "Can not save descriptions.\nPlease free some space on your hard drive first.    ";
+constexpr const char* kAddressesNotSaved =
+    "Can not save web addresses.\nPlease free some space on your hard drive first.    ";
+constexpr const char* kSaved = "Your web collection was saved successfully.    ";
+constexpr const char* kInsertDisk = "Please insert your backup disk now.    ";
+constexpr const char* kRestored = "Your web collection was successfully restored from backup.    ";
+constexpr const char* kNoteNotSaved =
+    "Can not save. Please free some space on you hard drive first.    ";
+constexpr const char* kReportNotWritten = "Please free some space on you hard drive first.    ";
+
+std::string Added(const std::string& address) {
+  return address + " was added successfully.    ";
+}
+
+std::string CannotRead(const std::string& file) {
+  return "Can not read your web collection from " + file +
+         ".\nPlease close the program that uses it and start Sarnovo again.    ";
+}
+
+std::string CannotSaveUnread(const std::string& file) {
+  return "Can not save your web collection, because Sarnovo could not read all of it.\nPlease "
+         "close the program that uses " + file + " and start Sarnovo again.    ";
+}
+
+class FaultTest : public CatalogFixture {
+ protected:
+  const Lines addresses_ = {kBuiltInAddress, "https://a.example/"};
+  const Lines descriptions_ = {kBuiltInDescription, "Alpha"};
+
+  // Starts the catalog, which shows text over its window, and answers the message.
+  HWND OpenExpecting(const std::string& text) {
+    HWND box = Start("sarnovo.exe", "#32770", kTitle);
+    if (!box) return nullptr;
+    EXPECT_EQ(MessageBoxText(box), text);
+    if (!Answer(box, IDOK)) return nullptr;
+    return catalog_ = WaitForWindow("#32770", "Sarnovo");
+  }
+  static Lines CatalogFiles() { return FolderFiles(kCatalogFolder); }
+};
+
+TEST_F(FaultTest, AddOnAFullOrWriteProtectedFolderKeepsTheEarlierPair) {
+  if (!FaultyFile::Available(Fault::Full) || !FaultyFile::Available(Fault::ReadOnly)) {
+    GTEST_SKIP() << "the test script mounted no full or write-protected disk";
+  }
+  const struct {
+    Lines temporaries;  // the files the save cannot write
+    Fault fault;
+    const char* message;
+  } cells[] = {
+      {{"desc.ini.new", "data.ini.new"}, Fault::ReadOnly, kDescriptionsNotSaved},
+      {{"desc.ini.new"}, Fault::Full, kDescriptionsNotSaved},
+      // desc.ini.new is whole by then, and must not replace desc.ini.
+      {{"data.ini.new"}, Fault::Full, kAddressesNotSaved},
+  };
+  WriteCollection(addresses_, descriptions_);
+  const std::string addresses = Installed("data.ini"), descriptions = Installed("desc.ini");
+  ASSERT_TRUE(Open());
+  Lines added;
+  for (const auto& cell : cells) {
+    SCOPED_TRACE(cell.temporaries[0] + (cell.fault == Fault::Full ? " full" : " read-only"));
+    std::vector<std::unique_ptr<FaultyFile>> faults;
+    for (const std::string& name : cell.temporaries) {
+      faults.push_back(std::make_unique<FaultyFile>(InstalledFile(name.c_str()), cell.fault));
+    }
+    added.push_back("https://new" + std::to_string(added.size()) + ".example/");
+    AddSite(added.back(), "New");
+    Expect(cell.message);
+    ExpectNoMoreMessages();
+    EXPECT_EQ(Installed("data.ini"), addresses);
+    EXPECT_EQ(Installed("desc.ini"), descriptions);
+    EXPECT_EQ(CatalogFiles(), (Lines{"data.ini", "desc.ini"})) << "no temporary left";
+  }
+  // The sites stayed in the lists, and the first save on a sound disk keeps them.
+  PressExpecting(catalog_, IDC_SAVE, kSaved);
+  Lines all = addresses_;
+  all.insert(all.end(), added.begin(), added.end());
+  EXPECT_EQ(Installed("data.ini"), FileOf(all));
+}
+
+// A file that cannot be read at start-up is not taken for a missing one: saving the rest would
+// write the few sites shown over the whole collection.
+TEST_F(FaultTest, ACollectionFileLockedAtStartIsNeverWrittenOver) {
+  if (!DriveA::Available()) GTEST_SKIP() << "drive A: is not mapped";
+  WriteCollection(addresses_, descriptions_);
+  const std::string addresses = Installed("data.ini"), descriptions = Installed("desc.ini");
+  std::size_t handOvers = 0;
+  for (const char* name : {"data.ini", "desc.ini"}) {
+    SCOPED_TRACE(name);
+    const std::string file = InstalledFile(name);
+    {
+      HeldFile locked(file, HeldFile::Sharing::Exclusive);
+      ASSERT_TRUE(locked.IsHeld());
+      ASSERT_TRUE(OpenExpecting(CannotRead(file)));
+      AddSite("https://new.example/", "New");
+      Expect(CannotSaveUnread(file));  // instead of the word of success
+      ExpectNoMoreMessages();
+      DriveA::Insert();
+      PressExpecting(catalog_, IDC_BACKUP, CannotSaveUnread(file));  // the disk is not asked for
+      ExpectNoMoreMessages();
+      EXPECT_EQ(DriveA::Files(), Lines{});
+      DriveA::Eject();
+    }
+    // Free now, the file could be replaced: the save still refuses.
+    PressExpecting(catalog_, IDC_SAVE, CannotSaveUnread(file));
+    ExpectNoMoreMessages();
+    PostClick(catalog_, IDCANCEL);
+    Expect(CannotSaveUnread(file));
+    ASSERT_TRUE(WaitForExit()) << "Exit hands over all the same";
+    ++handOvers;
+    EXPECT_EQ(WaitForRecords(handOvers).size(), handOvers);
+    EXPECT_EQ(Installed("data.ini"), addresses);
+    EXPECT_EQ(Installed("desc.ini"), descriptions);
+    EXPECT_EQ(CatalogFiles(), (Lines{"data.ini", "desc.ini"}));
+  }
+  for (const Record& record : Records()) EXPECT_EQ(record.program, "launch.exe");
+}
+
+TEST_F(FaultTest, RestoreAfterALockedStartSavesTheRestoredCollection) {
+  if (!DriveA::Available()) GTEST_SKIP() << "drive A: is not mapped";
+  WriteCollection(addresses_, descriptions_);
+  {
+    HeldFile locked(InstalledFile("desc.ini"), HeldFile::Sharing::Exclusive);
+    ASSERT_TRUE(locked.IsHeld());
+    ASSERT_TRUE(OpenExpecting(CannotRead(InstalledFile("desc.ini"))));
+  }
+  DriveA::Insert();
+  WriteFile(DriveA::File("data.ini"), FileOf({"https://backed.example/"}));
+  WriteFile(DriveA::File("desc.ini"), FileOf({"Backed up"}));
+  PressExpecting(catalog_, IDC_RESTORE, kInsertDisk);
+  Expect(kRestored);
+  PressExpecting(catalog_, IDC_SAVE, kSaved);
+  EXPECT_EQ(Installed("data.ini"), FileOf({"https://backed.example/"}));
+  EXPECT_EQ(Installed("desc.ini"), FileOf({"Backed up"}));
+}
+
+// A save writes desc.ini.new and data.ini.new, moves desc.ini to desc.ini.old, replaces desc.ini
+// and then data.ini, and removes desc.ini.old. Cut off anywhere, the next start finds a whole
+// pair and nothing else.
+TEST_F(FaultTest, ASaveCutOffAnywhereIsPutRightAtTheNextStart) {
+  const Lines newAddresses = {kBuiltInAddress, "https://a.example/", "https://b.example/"};
+  const Lines newDescriptions = {kBuiltInDescription, "Alpha", "Beta"};
+  const std::string earlierA = FileOf(addresses_), earlierD = FileOf(descriptions_);
+  const std::string newA = FileOf(newAddresses), newD = FileOf(newDescriptions);
+  const struct {
+    const char* when;
+    std::vector<std::pair<const char*, std::string>> files;
+    bool earlier;  // which pair comes back
+  } cuts[] = {
+      {"while desc.ini.new is written",
+       {{"data.ini", earlierA}, {"desc.ini", earlierD}, {"desc.ini.new", newD.substr(0, 20)}},
+       true},
+      {"while data.ini.new is written",
+       {{"data.ini", earlierA}, {"desc.ini", earlierD}, {"desc.ini.new", newD},
+        {"data.ini.new", newA.substr(0, 20)}},
+       true},
+      {"after desc.ini was moved aside",
+       {{"data.ini", earlierA}, {"desc.ini.old", earlierD}, {"desc.ini.new", newD},
+        {"data.ini.new", newA}},
+       true},
+      {"after desc.ini was replaced",
+       {{"data.ini", earlierA}, {"desc.ini", newD}, {"desc.ini.old", earlierD},
+        {"data.ini.new", newA}},
+       true},
+      {"after data.ini was replaced",
+       {{"data.ini", newA}, {"desc.ini", newD}, {"desc.ini.old", earlierD}},
+       false},
+  };
+  for (const auto& cut : cuts) {
+    SCOPED_TRACE(cut.when);
+    for (const auto& file : cut.files) WriteFile(InstalledFile(file.first), file.second);
+    ASSERT_TRUE(Open());
+    ExpectNoMoreMessages();
+    EXPECT_EQ(Addresses(), cut.earlier ? addresses_ : newAddresses);
+    EXPECT_EQ(Descriptions(), cut.earlier ? descriptions_ : newDescriptions);
+    EXPECT_EQ(CatalogFiles(), (Lines{"data.ini", "desc.ini"}));
+    EXPECT_EQ(Installed("data.ini"), cut.earlier ? earlierA : newA);
+    EXPECT_EQ(Installed("desc.ini"), cut.earlier ? earlierD : newD);
+    EndPrograms();
+    for (const std::string& name : CatalogFiles()) DeleteFileA(InstalledFile(name.c_str()).c_str());
+  }
+}
+
+TEST_F(FaultTest, ACatalogKilledWhileSavingComesBackWithAWholePair) {
+  // data.ini.new takes some 7 MB, so that the kill most likely falls while it is written.
+  Lines addresses = {kBuiltInAddress}, descriptions = {kBuiltInDescription};
+  for (int i = 1; i < 50000; ++i) {
+    const std::string number = std::to_string(i);
+    addresses.push_back("https://site" + number + ".example/" + std::string(125, 'p'));
+    descriptions.push_back("Site " + number);
+  }
+  WriteCollection(addresses, descriptions);
+  const std::string earlierA = Installed("data.ini"), earlierD = Installed("desc.ini");
+  ASSERT_TRUE(Open());
+  AddSite("https://new.example/", "New");
+  ASSERT_TRUE(Eventually("the save to write data.ini.new, or to end", [&] {
+    return FileExists(InstalledFile("data.ini.new")) || FindVisibleWindow("#32770", kTitle);
+  }));
+  ASSERT_TRUE(Kill());
+
+  ASSERT_TRUE(Open());
+  ExpectNoMoreMessages();
+  EXPECT_EQ(CatalogFiles(), (Lines{"data.ini", "desc.ini"}));
+  // Which pair depends on where the kill fell; either must be whole.
+  const std::string a = Installed("data.ini"), d = Installed("desc.ini");
+  const bool earlier = a == earlierA;
+  EXPECT_TRUE(earlier || a == earlierA + "https://new.example/\r\n") << "data.ini is no pair's";
+  EXPECT_TRUE(d == (earlier ? earlierD : earlierD + "New\r\n")) << "desc.ini is not its partner";
+  const int rows = static_cast<int>(addresses.size()) + (earlier ? 0 : 1);
+  EXPECT_EQ(ListCount(catalog_, IDC_ADDRESSES), rows);
+  EXPECT_EQ(ListCount(catalog_, IDC_DESCRIPTIONS), rows);
+  EXPECT_EQ(ListLine(catalog_, IDC_ADDRESSES, rows - 1),
+            earlier ? addresses.back() : "https://new.example/");
+  EXPECT_EQ(ListLine(catalog_, IDC_DESCRIPTIONS, rows - 1), earlier ? descriptions.back() : "New");
+}
+
+TEST_F(FaultTest, ANoteOrAReportOnAFullDiskLeavesTheEarlierFile) {
+  if (!FaultyFile::Available(Fault::Full)) GTEST_SKIP() << "the test script mounted no full disk";
+  WriteCollection({kBuiltInAddress, "https://weather.example/"},
+                  {kBuiltInDescription, "Weather forecast"});
+  const std::string note = InstalledFile("Weather forecast.txt");
+  WriteFile(note, "earlier\r\r\nnote");
+  WriteFile(InstalledFile("report.txt"), "the last report");
+  const Lines files = {"Weather forecast.txt", "data.ini", "desc.ini", "report.txt"};
+  ASSERT_TRUE(Open());
+  SelectRow(catalog_, IDC_ADDRESSES, 1);
+  {
+    FaultyFile full(note + ".new", Fault::Full);
+    HWND dialog = PressFor(catalog_, IDC_NOTE, "Note");
+    ASSERT_TRUE(dialog);
+    SetItemText(dialog, IDC_NOTE_TEXT, "later");
+    PressExpecting(dialog, IDOK, kNoteNotSaved);
+    ExpectNoMoreMessages();
+    EXPECT_TRUE(IsWindowVisible(dialog)) << "the dialog stays open with the text";
+    EXPECT_EQ(ItemText(dialog, IDC_NOTE_TEXT), "later");
+    EXPECT_EQ(CatalogFiles(), files);
+    PostClick(dialog, IDCANCEL);
+    ASSERT_TRUE(WaitUntilGone(dialog));
+  }
+  EXPECT_EQ(FileBytes(note), "earlier\r\r\nnote");
+  {
+    FaultyFile full(InstalledFile("report.txt.new"), Fault::Full);
+    PressExpecting(catalog_, IDC_PRINT, kReportNotWritten);
+    ExpectNoMoreMessages();
+    EXPECT_EQ(CatalogFiles(), files);
+  }
+  EXPECT_EQ(Installed("report.txt"), "the last report");
+  EXPECT_TRUE(Records().empty()) << "no editor opened";
+}
+
+// Texts of the longest length Add takes, made of what a file name, a command line or a format
+// string could take for its own: each is stored, shown and handed on as typed.
+TEST_F(FaultTest, HostileTextsAreAddedSavedAndHandedOnAsTyped) {
+  auto longest = [](const std::string& head, const std::string& tail) {
+    return head + std::string(150 - head.size() - tail.size(), 'x') + tail;
+  };
+  const struct {
+    std::string address, description;
+  } sites[] = {
+      {longest("https://q.example/?q=\"two words\"&rate=100%&env=%PATH%&arg=%1&", "\\"),
+       longest("\"Quoted\" 100% %s %n", "")},
+      {longest("file:///C:/lunetar-test/../", "\\\\\""),
+       longest("..\\..\\lunetar-test\\", "secret")},
+      {"C:\\Program Files\\Sarnovo\\..\\Lunetar\\Readme.html", "C:/lunetar-test/x: y"},
+      {"NUL", "COM1.txt"},
+      {"report", "report"},
+      {"CON", "NUL"},
+  };
+  ASSERT_TRUE(Open());
+  Lines addresses = {kBuiltInAddress}, descriptions = {kBuiltInDescription};
+  for (const auto& site : sites) {
+    AddSite(site.address, site.description);
+    Expect(Added(site.address));
+    addresses.push_back(site.address);
+    descriptions.push_back(site.description);
+  }
+  ExpectNoMoreMessages();
+  EXPECT_EQ(Installed("data.ini"), FileOf(addresses));
+  EXPECT_EQ(Installed("desc.ini"), FileOf(descriptions));
+  EXPECT_EQ(Addresses(), addresses);
+  EXPECT_EQ(Descriptions(), descriptions);
+
+  // None of the descriptions names a note file: the note opens empty and cannot be saved.
+  const Lines testFiles = FolderFiles(kTestFolder);
+  for (int row = 1; row < static_cast<int>(addresses.size()); ++row) {
+    SCOPED_TRACE(descriptions[row]);
+    SelectRow(catalog_, IDC_ADDRESSES, row);
+    HWND note = PressFor(catalog_, IDC_NOTE, "Note");
+    ASSERT_TRUE(note);
+    EXPECT_EQ(ItemText(note, IDC_NOTE_DESCRIPTION), descriptions[row]);
+    EXPECT_EQ(ItemText(note, IDC_NOTE_TEXT), "");
+    SetItemText(note, IDC_NOTE_TEXT, "typed");
+    PressExpecting(note, IDOK, kNoteNotSaved);
+    PostClick(note, IDCANCEL);
+    ASSERT_TRUE(WaitUntilGone(note));
+  }
+  ExpectNoMoreMessages();
+  EXPECT_EQ(CatalogFiles(), (Lines{"data.ini", "desc.ini"}));
+  EXPECT_EQ(FolderFiles(kTestFolder), testFiles);
+
+  // Connect hands each address to the browser as one argument, unchanged.
+  for (int row = 1; row < static_cast<int>(addresses.size()); ++row) {
+    SelectRow(catalog_, IDC_ADDRESSES, row);
+    Press(catalog_, IDOK);
+    const std::vector<Record> records = WaitForRecords(row);
+    ASSERT_EQ(records.size(), static_cast<std::size_t>(row));
+    EXPECT_EQ(records.back().program, "browser.exe");
+    ASSERT_EQ(records.back().arguments.size(), 2u) << "the address must arrive as one argument";
+    EXPECT_EQ(records.back().arguments[1], addresses[row]);
+  }
+}
+
+// Bytes a list box cannot show, and a line longer than any control takes, pass through start and
+// Exit unchanged.
+TEST_F(FaultTest, AHostileCollectionFileComesOutAsItWentIn) {
+  const Lines addresses = {kBuiltInAddress, std::string("https://nul.example/a\0b", 23),
+                           "https://cr.example/a\rb", std::string(100000, 'a')};
+  const Lines descriptions = {kBuiltInDescription, std::string("With\0NUL", 8), "With\rCR",
+                              std::string(100000, 'd')};
+  WriteCollection(addresses, descriptions);
+  const std::string a = Installed("data.ini"), d = Installed("desc.ini");
+  ASSERT_TRUE(Open());
+  EXPECT_EQ(ListCount(catalog_, IDC_ADDRESSES), 4);
+  EXPECT_EQ(ListCount(catalog_, IDC_DESCRIPTIONS), 4);
+  EXPECT_EQ(ListLine(catalog_, IDC_DESCRIPTIONS, 2), "With\rCR");
+  PostClick(catalog_, IDCANCEL);
+  ASSERT_TRUE(WaitForExit()) << "Exit saves and hands over";
+  EXPECT_EQ(WaitForRecords(1).size(), 1u);
+  EXPECT_TRUE(Installed("data.ini") == a) << "data.ini changed";
+  EXPECT_TRUE(Installed("desc.ini") == d) << "desc.ini changed";
+}
+
+}  // namespace
+}  // namespace e2e

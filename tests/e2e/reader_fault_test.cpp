@@ -1,0 +1,144 @@
+// Faults of the disk and of other programs, and hostile input, met by the real reader: every case
+// checks the message shown (or that none is) and the bytes left on disk or in the settings.
+#include <windows.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "driver.h"
+#include "reader_fixture.h"
+#include "resources/reader_ids.h"
+
+namespace e2e {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+constexpr const char* kReaderTitle = "Korvadex";
+constexpr const char* kTipCaption = " Tip of the Day";
+
+class ReaderFaultTest : public ReaderFixture {
+ protected:
+  // Once the running command has ended, no message of the reader is left: the About box asked for
+  // now opens only after it.
+  static void ExpectNoMoreMessages(HWND reader) {
+    PostMessageA(reader, WM_SYSCOMMAND, IDM_ABOUT, 0);
+    HWND about = WaitForWindow("#32770", "About Korvadex");
+    HWND box = FindVisibleWindow("#32770", kReaderTitle);
+    if (about) {
+      PostMessageA(about, WM_CLOSE, 0, 0);
+      EXPECT_TRUE(WaitUntilGone(about));
+    }
+    ASSERT_TRUE(about) << "the reader did not come back from its command";
+    EXPECT_FALSE(box) << "unexpected message \"" << MessageBoxText(box) << "\"";
+  }
+  static std::string Tips() { return std::string(kProgramFolder) + "gtips.txt"; }
+  static std::string UserFile() { return std::string(kProgramFolder) + "user.ini"; }
+};
+
+TEST_F(ReaderFaultTest, ALockedTipsFileIsTakenForAMissingOne) {
+  WriteFile(Tips(), "first tip\r\nsecond tip\r\n");
+  SetTipSetting("StartUp", 0);  // the tip shows at start-up
+  SetTipSetting("FilePos", 11);
+  SetTipTimeStamp("Thu Jan  1 00:00:00 2026");
+  HeldFile locked(Tips(), HeldFile::Sharing::Exclusive);
+  ASSERT_TRUE(locked.IsHeld());
+  HWND tip = Start("guide.exe", "#32770", kTipCaption);
+  ASSERT_TRUE(tip);
+  EXPECT_EQ(ItemText(tip, IDC_TIP_TEXT), "Tips file does not exist in the prescribed directory");
+  EXPECT_FALSE(IsWindowEnabled(GetDlgItem(tip, IDC_NEXT_TIP)));
+  PostClick(tip, IDOK);
+  ASSERT_TRUE(WaitUntilGone(tip));
+  HWND reader = WaitForWindow("#32770", " Korvadex");
+  ASSERT_TRUE(reader);
+  ExpectNoMoreMessages(reader);
+  EXPECT_EQ(TipSetting("FilePos"), 11);
+  EXPECT_EQ(TipTimeStamp(), "Thu Jan  1 00:00:00 2026");
+}
+
+TEST_F(ReaderFaultTest, ALockedPositionFileGivesTheFirstPlaceAndStaysAsItWas) {
+  WritePositionFile("Links\r\nmk");
+  {
+    HeldFile locked(PositionFile(), HeldFile::Sharing::Exclusive);
+    ASSERT_TRUE(locked.IsHeld());
+    HWND reader = StartReader();
+    ASSERT_TRUE(reader);
+    EXPECT_EQ(SelectedEntry(reader, IDC_CHAPTER), "Preface");
+    EXPECT_EQ(SelectedEntry(reader, IDC_KEYWORD), "intro");
+    ExpectNoMoreMessages(reader);
+    PostMessageA(reader, WM_SYSCOMMAND, SC_CLOSE, 0);  // the position is written on the way out
+    ASSERT_TRUE(WaitForExit()) << "the reader did not end";
+  }
+  EXPECT_EQ(WaitForRecords(1).size(), 1u) << "handed over to the launcher";
+  EXPECT_EQ(FileBytes(PositionFile()), "Links\r\nmk");
+}
+
+TEST_F(ReaderFaultTest, AnEntryThatCannotBeStoredIsToldAndNotShown) {
+  if (!FaultyFile::Available(Fault::Full)) GTEST_SKIP() << "the test script mounted no full disk";
+  const std::string stored = "User Defined Commands and Tips\r\n\r\nls -la\r\n\r\n";
+  const struct {
+    bool locked;  // else user.ini.new is on a full disk
+    const char* message;
+  } cells[] = {
+      {true,
+       "Can not read C:\\Program Files\\Lunetar\\user.ini, so your command or tip was not "
+       "added.\nPlease close the program that uses the file and try again.    "},
+      {false,
+       "Can not save your command or tip in C:\\Program Files\\Lunetar\\user.ini.\nPlease make "
+       "sure that the disk is not full and that no other program uses the file.    "},
+  };
+  WriteFile(UserFile(), stored);
+  HWND reader = StartReader();
+  ASSERT_TRUE(reader);
+  for (const auto& cell : cells) {
+    SCOPED_TRACE(cell.locked ? "locked" : "full");
+    {
+      std::unique_ptr<HeldFile> locked;
+      std::unique_ptr<FaultyFile> full;
+      if (cell.locked) {
+        locked = std::make_unique<HeldFile>(UserFile(), HeldFile::Sharing::Exclusive);
+        ASSERT_TRUE(locked->IsHeld());
+      } else {
+        full = std::make_unique<FaultyFile>(UserFile() + ".new", Fault::Full);
+      }
+      HWND add = PressFor(reader, IDC_ADD, "   Add Command or Tip");
+      ASSERT_TRUE(add);
+      SetItemText(add, IDC_ENTRY, "grep -r word .");
+      PostClick(add, IDOK);
+      HWND box = WaitForWindow("#32770", kReaderTitle);
+      ASSERT_TRUE(box);
+      EXPECT_EQ(MessageBoxText(box), cell.message);
+      ASSERT_TRUE(Answer(box, IDOK));
+      ExpectNoMoreMessages(reader);
+      const Lines lines = ListLines(reader, IDC_TEXT_LIST);
+      EXPECT_EQ(std::count(lines.begin(), lines.end(), "grep -r word ."), 0);
+      if (!cell.locked) {
+        EXPECT_EQ(lines, (Lines{"User Defined Commands and Tips", "", "ls -la", ""}));
+        EXPECT_FALSE(FileExists(UserFile() + ".new")) << "no temporary left";
+      }
+    }
+    EXPECT_EQ(FileBytes(UserFile()), stored);
+  }
+}
+
+TEST_F(ReaderFaultTest, AHugeTipLineIsShownInPieces) {
+  std::string line(1000000, 'a');
+  for (std::size_t i = 0; i < line.size(); ++i) line[i] = static_cast<char>('a' + i % 26);
+  WriteFile(Tips(), line);  // no line end at all
+  ForgetTipSettings();
+  HWND tip = Start("guide.exe", "#32770", kTipCaption);
+  ASSERT_TRUE(tip);
+  EXPECT_EQ(ItemText(tip, IDC_TIP_TEXT), line.substr(0, 999));
+  Press(tip, IDC_NEXT_TIP);
+  EXPECT_EQ(ItemText(tip, IDC_TIP_TEXT), line.substr(999, 999));
+  PostClick(tip, IDOK);
+  ASSERT_TRUE(WaitUntilGone(tip));
+  EXPECT_TRUE(WaitForWindow("#32770", " Korvadex"));
+  EXPECT_EQ(TipSetting("FilePos"), 1998);
+}
+
+}  // namespace
+}  // namespace e2e
