@@ -12,8 +12,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FUZZ_CHECK(DecodeNote(EncodeNote(input)) == input);
 
   // A safe name keeps the note file in the collection folder; any other has no file.
-  const std::string folder = "C:\\Program Files\\Sarnovo\\";
-  const std::string path = NoteFilePath(input, folder);
+  const std::string folder = LUNETAR_CATALOG_FOLDER;
+  const std::string path = NoteFilePath(input);
   if (IsSafeNoteName(input)) {
     FUZZ_CHECK(input.find_first_of("\\/:") == std::string::npos);
     FUZZ_CHECK(input.find("..") == std::string::npos);
