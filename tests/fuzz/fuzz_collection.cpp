@@ -1,5 +1,5 @@
-// The collection files: ReadCollectionFile and ReadCollectionFiles, and FindPrefix on the lines
-// read. Input: the prefix to find as a text from the front, then data.ini as a text, desc.ini the
+// The collection files: ReadCollectionFile, ReadCollectionFiles and ReadInstalledCollection,
+// and FindPrefix on the lines read. Input: the prefix to find as a text from the front, then data.ini as a text, desc.ini the
 // rest.
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const CollectionFiles files{fuzz::WriteInputFile("data.ini", addresses),
                               fuzz::WriteInputFile("desc.ini", descriptions)};
   std::vector<std::string> entries{"held before"};
-  FUZZ_CHECK(ReadCollectionFile(files.addresses, entries));
+  FUZZ_CHECK(ReadCollectionFile(files.addresses, entries) == FileRead::Read);
   // One entry per line, whatever its length.
   FUZZ_CHECK(entries == fuzz::ExpectedPieces(addresses, SIZE_MAX));
   CheckFindPrefix(entries, prefix);
@@ -43,5 +43,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FUZZ_CHECK(collection.addresses == entries);
   FUZZ_CHECK(collection.descriptions == fuzz::ExpectedPieces(descriptions, SIZE_MAX));
   CheckFindPrefix(collection.descriptions, prefix);
+
+  Collection installed;
+  FUZZ_CHECK(ReadInstalledCollection(files, installed).empty());
+  FUZZ_CHECK(installed.addresses == collection.addresses);
+  FUZZ_CHECK(installed.descriptions == collection.descriptions);
   return 0;
 }

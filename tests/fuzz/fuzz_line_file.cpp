@@ -29,11 +29,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   const std::string path = fuzz::WriteInputFile("lines.txt", bytes);
   std::vector<std::string> lines;
-  FUZZ_CHECK(ReadLineFile(path, maxChars, lines));
+  FUZZ_CHECK(ReadLineFile(path, maxChars, lines) == FileRead::Read);
   FUZZ_CHECK(lines == expected);
 
   std::string read;
-  FUZZ_CHECK(ReadFileBytes(path, read));
+  FUZZ_CHECK(ReadFileBytes(path, read) == FileRead::Read);
   FUZZ_CHECK(read == bytes);
   return 0;
 }
