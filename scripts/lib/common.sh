@@ -8,6 +8,9 @@ BUILD="$ROOT/build"
 PACKAGES=(cmake make g++ libgtest-dev googletest g++-mingw-w64-x86-64-posix
           binutils-mingw-w64-x86-64 wine wine64 fonts-wine xvfb x11-utils imagemagick util-linux
           nsis)
+# The fuzz targets' compiler and libFuzzer's run-time, which Debian 12's clang (clang 14) keeps in
+# a package of its own: without it -fsanitize=fuzzer fails only when a target is linked.
+FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 
 # Progress, with the seconds since the script started.
 say() { printf '== %3d s  %s\n' "$SECONDS" "$*"; }
@@ -70,6 +73,65 @@ build_windows() {
         -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64.cmake" \
         -DCMAKE_CROSSCOMPILING_EMULATOR="$WINE" >/dev/null &&
     cmake --build "$BUILD/win" -j"$(nproc)"
+}
+
+# The fuzz tree: the core with libFuzzer's coverage and the sanitizers, and the targets of
+# tests/fuzz. Call resolve_fuzz_tools first.
+build_fuzz() {
+  cmake -S "$ROOT" -B "$BUILD/fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DCMAKE_CXX_COMPILER="$CLANGXX" -DLUNETAR_FUZZ=ON >/dev/null &&
+    cmake --build "$BUILD/fuzz" -j"$(nproc)"
+}
+
+# Finds clang++ and checks that it links a fuzz target, which needs libFuzzer's run-time package.
+resolve_fuzz_tools() {
+  command -v cmake >/dev/null || { echo "cmake is not installed" >&2; return 1; }
+  CLANGXX=$(command -v clang++ || command -v clang++-14) ||
+    { echo "clang++ is not installed" >&2; return 1; }
+  local probe="$BUILD/fuzz-probe"
+  mkdir -p "$probe" &&
+    printf '%s\n' '#include <cstddef>' '#include <cstdint>' \
+      'extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t*, std::size_t) { return 0; }' \
+      >"$probe/probe.cpp" || return 1
+  "$CLANGXX" -fsanitize=fuzzer,address,undefined "$probe/probe.cpp" -o "$probe/probe" \
+    >"$probe/probe.log" 2>&1 || {
+    cat "$probe/probe.log" >&2
+    echo "$CLANGXX cannot link a fuzz target (is ${FUZZ_PACKAGES[*]} installed?)" >&2
+    return 1
+  }
+}
+
+# The fuzz targets, by the name of their source tests/fuzz/fuzz_NAME.cpp and seed folder
+# tests/fuzz/corpus/NAME.
+FUZZ_TARGETS=()
+for source in "$ROOT"/tests/fuzz/fuzz_*.cpp; do
+  source=${source##*/fuzz_}
+  FUZZ_TARGETS+=("${source%.cpp}")
+done
+unset source
+
+# run_fuzz_target NAME CORPUS [libFuzzer options...]: runs the target on the folder CORPUS, which
+# receives the new inputs it finds. A finding (a failed check, a crash, a sanitizer's report, a
+# leak, a run over 10 s or over 2 GiB) fails it: the report is shown, the input that caused it is
+# kept in build/fuzz-findings/NAME/. Prints the runs and the seconds it took.
+run_fuzz_target() {
+  local name=$1 corpus=$2 log="$BUILD/fuzz-$1.log" findings="$BUILD/fuzz-findings/$1"
+  local start=$EPOCHREALTIME rc
+  shift 2
+  mkdir -p "$findings"
+  "$BUILD/fuzz/tests/fuzz/fuzz_$name" -timeout=10 -rss_limit_mb=2048 \
+    -artifact_prefix="$findings/" -print_final_stats=1 "$@" "$corpus" >"$log" 2>&1
+  rc=$?
+  local seconds runs
+  seconds=$(awk -v a="$start" -v b="$EPOCHREALTIME" 'BEGIN { printf "%.1f", b - a }')
+  runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
+  if [ $rc -ne 0 ]; then
+    grep -E -m1 -A40 'check failed|^==[0-9]+==|ERROR:|ALARM|runtime error' "$log" | head -50 >&2
+    echo "fuzz target $name: a finding after ${runs:-?} runs, $seconds s (exit $rc). Log: $log;" \
+         "input in $findings/; run it again: $BUILD/fuzz/tests/fuzz/fuzz_$name INPUT" >&2
+    return 1
+  fi
+  printf '%-14s %9s runs %8s s\n' "$name" "$runs" "$seconds"
 }
 
 # build_logged NAME command...: runs a build with its output in build/build-NAME.log, shown when
