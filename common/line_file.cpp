@@ -10,6 +10,7 @@ namespace lunetar {
 
 bool ReadLinePiece(std::FILE* file, std::size_t maxChars, std::string& text) {
   text.clear();
+  if (maxChars == 0) maxChars = 1;  // an empty piece would read nothing, again and again
   bool readAny = false;
   std::size_t taken = 0;  // characters of the buffer used, the line end included
   while (taken < maxChars) {

@@ -16,8 +16,8 @@ namespace lunetar {
 // Reads the next piece of a line into text (without its line end): at most maxChars characters,
 // counting the line end as one, the way a fixed line buffer reads. A longer line therefore comes
 // in several pieces; a line end that directly follows a full piece belongs to that piece, so a line
-// that exactly fills the buffer does not yield an extra empty piece. Returns false when nothing
-// was left to read.
+// that exactly fills the buffer does not yield an extra empty piece. A buffer holds at least one
+// character, so every piece reads on. Returns false when nothing was left to read.
 bool ReadLinePiece(std::FILE* file, std::size_t maxChars, std::string& text);
 
 // What became of reading a file. A file that is missing is a file not written yet; one that is

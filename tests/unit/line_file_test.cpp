@@ -38,6 +38,12 @@ TEST_F(LineFileTest, LongLinesComeInPieces) {
                                                 std::string(98, 'z')}));
 }
 
+// A buffer of no characters still reads on, one character a piece, and comes to the end.
+TEST_F(LineFileTest, AnEmptyBufferReadsOneCharacterAPiece) {
+  Write("ab\r\n");
+  EXPECT_EQ(Read(0), (std::vector<std::string>{"a", "b"}));
+}
+
 TEST_F(LineFileTest, PieceBoundaryBeforeLoneCrKeepsTheCr) {
   Write("abc\rd\n");
   EXPECT_EQ(Read(3), (std::vector<std::string>{"abc", "\rd"}));
