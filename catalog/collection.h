@@ -46,10 +46,11 @@ CollectionFiles FilesOf(CollectionPlace place);
 // was read.
 FileRead ReadCollectionFile(const std::string& path, std::vector<std::string>& entries);
 
-// Reads the installed pair (as PairToRead finds it) into collection, file by file, as much as there
-// is: a missing addresses file leaves both lists as they were (the descriptions are then not read),
-// a missing descriptions file leaves the descriptions. Returns the path of a file that is there but could not be read
-// ("" when none): the collection is then incomplete, and saving it would destroy that file's sites.
+// Reads the installed pair (as PairToRead finds it) into collection, file by file, as much as
+// there is: a missing addresses file leaves both lists as they were (the descriptions are then not
+// read), a missing descriptions file leaves the descriptions. Returns the path of a file that is
+// there but could not be read ("" when none): the collection is then incomplete, and saving it
+// would destroy that file's sites.
 std::string ReadInstalledCollection(const CollectionFiles& files, Collection& collection);
 
 // The start-up message for a collection file that is there but cannot be read, and the answer to

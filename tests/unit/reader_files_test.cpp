@@ -67,8 +67,9 @@ TEST_F(ReaderFilesTest, UserChapterKeepsFileLinesAndSplitsLongOnes) {
   Write("User Defined Commands and Tips\r\n\r\n   ls -la | more\r\n\r\n" + std::string(120, 'x') +
         "\r\n");
   ReadUserChapter(path_, lines);
-  EXPECT_EQ(lines, (std::vector<std::string>{"User Defined Commands and Tips", "", "   ls -la | more",
-                                             "", std::string(98, 'x'), std::string(22, 'x')}));
+  EXPECT_EQ(lines, (std::vector<std::string>{"User Defined Commands and Tips", "",
+                                             "   ls -la | more", "", std::string(98, 'x'),
+                                             std::string(22, 'x')}));
 }
 
 // Adding reads the chapter as the file holds it and writes it back with the entry and an empty
