@@ -255,12 +255,13 @@ bool CCatalogDlg::QuietSave() {
 
 void CCatalogDlg::OnBackup() {
   if (!UpdateData(true)) return;
+  // An incomplete collection would replace a whole backup: refused before the disk is asked for,
+  // and before its missing half could be taken for an empty collection.
+  if (RefusedForIncompleteCollection()) return;
   if (m_collection.addresses.empty() || m_collection.descriptions.empty()) {
     ShowError(kEmptyCollection);
     return;
   }
-  // An incomplete collection would replace a whole backup: refused before the disk is asked for.
-  if (RefusedForIncompleteCollection()) return;
   m_bSaveToBackup = 1;
   m_bLoadFromBackup = 1;
   m_bSaved = 0;
