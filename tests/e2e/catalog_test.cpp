@@ -15,9 +15,6 @@
 namespace e2e {
 namespace {
 
-using Hints = std::vector<std::pair<int, std::string>>;
-using Lines = std::vector<std::string>;
-
 constexpr const char* kSelectFirst = "Please select a web site first.    ";
 constexpr const char* kEmpty = "Your web collection is empty.    ";
 constexpr const char* kSaved = "Your web collection was saved successfully.    ";

@@ -14,9 +14,6 @@
 namespace e2e {
 namespace {
 
-using Hints = std::vector<std::pair<int, std::string>>;
-using Lines = std::vector<std::string>;
-
 constexpr const char* kSelectFirst = "Please select a web site first.    ";
 constexpr const char* kEnterNote = "Please enter your note first.    ";
 constexpr const char* kCannotSave =

@@ -16,8 +16,6 @@
 namespace e2e {
 namespace {
 
-using Lines = std::vector<std::string>;
-
 constexpr const char* kDescriptionsNotSaved =
     "Can not save descriptions.\nPlease free some space on your hard drive first.    ";
 constexpr const char* kAddressesNotSaved =

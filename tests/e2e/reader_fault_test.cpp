@@ -15,8 +15,6 @@
 namespace e2e {
 namespace {
 
-using Lines = std::vector<std::string>;
-
 constexpr const char* kReaderTitle = "Korvadex";
 constexpr const char* kTipCaption = " Tip of the Day";
 

@@ -14,8 +14,6 @@
 namespace e2e {
 namespace {
 
-using Hints = std::vector<std::pair<int, std::string>>;
-
 constexpr const char* kChapterWarning = "Please select any chapter from the drop down box only.    ";
 constexpr const char* kKeywordWarning =
     "Please select any command or keyword from the drop down box only.    ";
