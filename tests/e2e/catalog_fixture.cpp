@@ -61,17 +61,7 @@ void CatalogFixture::PressExpecting(HWND window, int id, const std::string& text
 }
 
 void CatalogFixture::ExpectNoMoreMessages() {
-  // The About box, asked for now, opens only once the running command has ended (or over a
-  // message it shows, which the check below then finds).
-  PostMessageA(catalog_, WM_SYSCOMMAND, IDM_ABOUT, 0);
-  HWND about = WaitForWindow("#32770", "Sarnovo 7.0");
-  HWND box = FindVisibleWindow("#32770", kTitle);
-  if (about) {
-    PostMessageA(about, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(WaitUntilGone(about));
-  }
-  ASSERT_TRUE(about) << "the catalog did not come back from its command";
-  EXPECT_FALSE(box) << "unexpected message \"" << MessageBoxText(box) << "\"";
+  e2e::ExpectNoMoreMessages(catalog_, IDM_ABOUT, "Sarnovo 7.0", kTitle);
 }
 
 void CatalogFixture::ExpectSelection(int row, const std::string& destination) {

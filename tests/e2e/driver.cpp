@@ -407,6 +407,19 @@ bool Answer(HWND box, int buttonId) {
   return WaitUntilGone(box);
 }
 
+void ExpectNoMoreMessages(HWND window, WPARAM aboutCommand, const char* aboutTitle,
+                          const char* boxTitle) {
+  PostMessageA(window, WM_SYSCOMMAND, aboutCommand, 0);
+  HWND about = WaitForWindow("#32770", aboutTitle);
+  HWND box = FindVisibleWindow("#32770", boxTitle);
+  if (about) {
+    PostMessageA(about, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(WaitUntilGone(about));
+  }
+  ASSERT_TRUE(about) << "\"" << WindowText(window) << "\" did not come back from its command";
+  EXPECT_FALSE(box) << "unexpected message \"" << MessageBoxText(box) << "\"";
+}
+
 std::string FileBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   std::stringstream bytes;

@@ -95,6 +95,11 @@ void TypeKey(HWND window, WORD virtualKey);
 // once the box is gone.
 std::string MessageBoxText(HWND box);
 bool Answer(HWND box, int buttonId);
+// Checks that the program of window has ended its running command and shows no message box
+// titled boxTitle: its About box (the system command aboutCommand, titled aboutTitle), asked for
+// now, opens only once the command has ended, or over a message it shows, which is then found.
+void ExpectNoMoreMessages(HWND window, WPARAM aboutCommand, const char* aboutTitle,
+                          const char* boxTitle);
 
 // Each line of a file, without line ends; empty when the file is missing.
 std::vector<std::string> FileLines(const std::string& path);

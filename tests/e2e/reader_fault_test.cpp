@@ -20,18 +20,8 @@ constexpr const char* kTipCaption = " Tip of the Day";
 
 class ReaderFaultTest : public ReaderFixture {
  protected:
-  // Once the running command has ended, no message of the reader is left: the About box asked for
-  // now opens only after it.
   static void ExpectNoMoreMessages(HWND reader) {
-    PostMessageA(reader, WM_SYSCOMMAND, IDM_ABOUT, 0);
-    HWND about = WaitForWindow("#32770", "About Korvadex");
-    HWND box = FindVisibleWindow("#32770", kReaderTitle);
-    if (about) {
-      PostMessageA(about, WM_CLOSE, 0, 0);
-      EXPECT_TRUE(WaitUntilGone(about));
-    }
-    ASSERT_TRUE(about) << "the reader did not come back from its command";
-    EXPECT_FALSE(box) << "unexpected message \"" << MessageBoxText(box) << "\"";
+    e2e::ExpectNoMoreMessages(reader, IDM_ABOUT, "About Korvadex", kReaderTitle);
   }
   static std::string Tips() { return std::string(kProgramFolder) + "gtips.txt"; }
   static std::string UserFile() { return std::string(kProgramFolder) + "user.ini"; }
