@@ -17,25 +17,20 @@ void CatalogFixture::SetUp() {
   Install("recorder.exe", "launch.exe");
 }
 
-std::string CatalogFixture::FileOf(const std::vector<std::string>& lines) {
+std::string CatalogFixture::FileOf(const Lines& lines) {
   std::string bytes;
   for (const std::string& line : lines) bytes += line + "\r\n";
   return bytes;
 }
 
-void CatalogFixture::WriteCollection(const std::vector<std::string>& addresses,
-                                     const std::vector<std::string>& descriptions) {
+void CatalogFixture::WriteCollection(const Lines& addresses, const Lines& descriptions) {
   WriteFile(InstalledFile("data.ini"), FileOf(addresses));
   WriteFile(InstalledFile("desc.ini"), FileOf(descriptions));
 }
 
-std::vector<std::string> CatalogFixture::Addresses() const {
-  return ListLines(catalog_, IDC_ADDRESSES);
-}
+Lines CatalogFixture::Addresses() const { return ListLines(catalog_, IDC_ADDRESSES); }
 
-std::vector<std::string> CatalogFixture::Descriptions() const {
-  return ListLines(catalog_, IDC_DESCRIPTIONS);
-}
+Lines CatalogFixture::Descriptions() const { return ListLines(catalog_, IDC_DESCRIPTIONS); }
 
 std::string CatalogFixture::Destination() const { return ItemText(catalog_, IDC_DESTINATION); }
 
@@ -62,6 +57,12 @@ void CatalogFixture::PressExpecting(HWND window, int id, const std::string& text
 
 void CatalogFixture::ExpectNoMoreMessages() {
   e2e::ExpectNoMoreMessages(catalog_, IDM_ABOUT, "Sarnovo 7.0", kTitle);
+}
+
+void CatalogFixture::RunWithDisk(int command, const std::string& outcome) {
+  PressExpecting(catalog_, command, kInsertDisk);
+  Expect(outcome);
+  ExpectNoMoreMessages();
 }
 
 void CatalogFixture::ExpectSelection(int row, const std::string& destination) {

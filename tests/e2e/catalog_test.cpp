@@ -15,14 +15,10 @@
 namespace e2e {
 namespace {
 
-constexpr const char* kSelectFirst = "Please select a web site first.    ";
 constexpr const char* kEmpty = "Your web collection is empty.    ";
-constexpr const char* kSaved = "Your web collection was saved successfully.    ";
-constexpr const char* kInsertDisk = "Please insert your backup disk now.    ";
 constexpr const char* kBackupFailed =
     "Can not save descriptions.\nPlease make sure you have inserted your backup disk and it is not "
     "full.    ";
-constexpr const char* kRestored = "Your web collection was successfully restored from backup.    ";
 
 class CatalogTest : public CatalogFixture {
  protected:
@@ -41,16 +37,6 @@ class CatalogTest : public CatalogFixture {
       return ListSelection(catalog_, IDC_ADDRESSES) == row &&
              ListSelection(catalog_, IDC_DESCRIPTIONS) == row && Destination() == destination;
     }));
-  }
-  void RunBackup(const char* outcome) {
-    PressExpecting(catalog_, IDC_BACKUP, kInsertDisk);
-    Expect(outcome);
-    ExpectNoMoreMessages();
-  }
-  void RunRestore(const char* outcome) {
-    PressExpecting(catalog_, IDC_RESTORE, kInsertDisk);
-    Expect(outcome);
-    ExpectNoMoreMessages();
   }
 };
 
@@ -252,7 +238,7 @@ TEST_F(CatalogTest, AddChecksTheTextsAndAppendsTheSite) {
   PostClick(add, IDOK);
   HWND box = WaitForWindow("#32770", kTitle);
   ASSERT_TRUE(box);
-  EXPECT_EQ(MessageBoxText(box), address + " was added successfully.    ");
+  EXPECT_EQ(MessageBoxText(box), Added(address));
   EXPECT_EQ(Installed("data.ini"), FileOf({kBuiltInAddress, "abc/page", address}));
   EXPECT_EQ(Installed("desc.ini"), FileOf({kBuiltInDescription, "ABC", description}));
   ASSERT_TRUE(Answer(box, IDOK));
@@ -267,7 +253,7 @@ TEST_F(CatalogTest, AddChecksTheTextsAndAppendsTheSite) {
     Expect("You already have " + duplicate + " in your web collection.    ");
   }
   AddSite("abc/page/more", "More");
-  Expect("abc/page/more was added successfully.    ");
+  Expect(Added("abc/page/more"));
   ExpectNoMoreMessages();
   EXPECT_EQ(Addresses().back(), "abc/page/more");
   EXPECT_EQ(Descriptions().back(), "More");
@@ -293,7 +279,7 @@ TEST_F(CatalogTest, AddWhoseSaveFailsKeepsTheEarlierPairAndTheUnsavedSite) {
     ASSERT_TRUE(inUse.IsHeld());
     SelectRow(catalog_, IDC_ADDRESSES, 0);
     AddSite("https://new.example/", "New");
-    Expect("Can not save web addresses.\nPlease free some space on your hard drive first.    ");
+    Expect(kAddressesNotSaved);
     ExpectNoMoreMessages();  // no word of success
     ExpectSelection(LB_ERR, "");
     // The message gone, the catalog has the keyboard again.
@@ -346,7 +332,7 @@ TEST_F(CatalogTest, BackupWritesBothFilesOrTellsWhyNot) {
   const Lines descriptions = {kBuiltInDescription, "Alpha"};
   WriteCollection(addresses, descriptions);
   ASSERT_TRUE(Open());
-  RunBackup(kBackupFailed);  // no disk in the drive
+  RunWithDisk(IDC_BACKUP, kBackupFailed);  // no disk in the drive
 
   for (DriveA::Disk disk : {DriveA::Disk::WriteProtected, DriveA::Disk::Full}) {
     if (!DriveA::Available(disk)) {
@@ -355,13 +341,13 @@ TEST_F(CatalogTest, BackupWritesBothFilesOrTellsWhyNot) {
     }
     DriveA::Insert(disk);
     const Lines before = DriveA::Files();
-    RunBackup(kBackupFailed);
+    RunWithDisk(IDC_BACKUP, kBackupFailed);
     EXPECT_EQ(DriveA::Files(), before) << "a failed backup leaves the disk as it was";
     DriveA::Eject();
   }
 
   DriveA::Insert();
-  RunBackup("Backup was completed successfully.    ");
+  RunWithDisk(IDC_BACKUP, kBackupDone);
   EXPECT_EQ(FileBytes(DriveA::File("data.ini")), FileOf(addresses));
   EXPECT_EQ(FileBytes(DriveA::File("desc.ini")), FileOf(descriptions));
   EXPECT_EQ(DriveA::Files().size(), 2u);
@@ -376,21 +362,22 @@ TEST_F(CatalogTest, RestoreReadsBothFilesBeforeChangingAnything) {
   ASSERT_TRUE(Open());
   DriveA::Insert();
   WriteFile(DriveA::File("desc.ini"), FileOf({"Backed up"}));
-  RunRestore("Can not restore web sites.\nPlease make sure you have inserted your backup disk.    ");
+  RunWithDisk(IDC_RESTORE, kCannotRestoreSites);
   EXPECT_EQ(Addresses(), addresses);
   EXPECT_EQ(Descriptions(), descriptions);
 
   ASSERT_TRUE(DeleteFileA(DriveA::File("desc.ini").c_str()));
   WriteFile(DriveA::File("data.ini"), FileOf({"https://backed.example/"}));
-  RunRestore(
-      "Can not restore descriptions.\nPlease make sure you have inserted your backup disk.    ");
+  RunWithDisk(IDC_RESTORE,
+              "Can not restore descriptions.\nPlease make sure you have inserted your backup "
+              "disk.    ");
   EXPECT_EQ(Addresses(), addresses);
   EXPECT_EQ(Descriptions(), descriptions);
 
   // Both files: the lists take them, the selection goes, and nothing is written yet.
   WriteFile(DriveA::File("desc.ini"), FileOf({"Backed up"}));
   SelectRow(catalog_, IDC_ADDRESSES, 1);
-  RunRestore(kRestored);
+  RunWithDisk(IDC_RESTORE, kRestored);
   EXPECT_EQ(Addresses(), Lines{"https://backed.example/"});
   EXPECT_EQ(Descriptions(), Lines{"Backed up"});
   ExpectSelection(LB_ERR, "");
@@ -399,7 +386,7 @@ TEST_F(CatalogTest, RestoreReadsBothFilesBeforeChangingAnything) {
   // Empty files empty the collection, which then cannot be saved, backed up or deleted from.
   WriteFile(DriveA::File("data.ini"), "");
   WriteFile(DriveA::File("desc.ini"), "");
-  RunRestore(kRestored);
+  RunWithDisk(IDC_RESTORE, kRestored);
   EXPECT_TRUE(Addresses().empty());
   EXPECT_TRUE(Descriptions().empty());
   for (int command : {IDC_SAVE, IDC_BACKUP, IDC_DELETE}) {

@@ -14,21 +14,16 @@
 namespace e2e {
 namespace {
 
-constexpr const char* kSelectFirst = "Please select a web site first.    ";
 constexpr const char* kEnterNote = "Please enter your note first.    ";
-constexpr const char* kCannotSave =
-    "Can not save. Please free some space on you hard drive first.    ";
 constexpr const char* kNoteSaved = "Your note was saved successfully.    ";
 constexpr const char* kNoNote = "There is no note to delete.    ";
 constexpr const char* kNoteDeleted = "Note was successfully deleted.    ";
 constexpr const char* kNoReadmeTxt =
     "Please make sure that you have Readme.txt in your C:\\Program Files\\Lunetar\\ folder.    ";
-constexpr const char* kCannotWriteReport = "Please free some space on you hard drive first.    ";
 constexpr const char* kCompleteReportQuestion =
     "Please Note:\n\nYour Complete Report will be created from the data on your hard drive. If "
     "your backup data is more current, please restore your web collection first, then save it "
     "and then proceed.\n\nDo you want to continue?";
-constexpr const char* kInsertDisk = "Please insert your backup disk now.    ";
 constexpr const char* kCopyright = "Copyright (C) 2026 Lunetar. All rights reserved.";
 constexpr const char* kReport = "C:\\Program Files\\Sarnovo\\report.txt";
 constexpr const char* kTools = "   Tools";
@@ -42,8 +37,6 @@ void WriteCollectionWithLf(const Lines& addresses, const Lines& descriptions) {
   WriteFile(CatalogFixture::InstalledFile("data.ini"), data);
   WriteFile(CatalogFixture::InstalledFile("desc.ini"), desc);
 }
-
-Lines CatalogFiles() { return FolderFiles(kCatalogFolder); }
 
 class NoteTest : public CatalogFixture {
  protected:
@@ -206,7 +199,7 @@ TEST_F(NoteTest, ADescriptionThatIsNoSafeFileNameNamesNoFile) {
     EXPECT_EQ(ItemText(note, IDC_NOTE_DESCRIPTION), descriptions[row]);
     EXPECT_EQ(NoteText(note), "");
     SetItemText(note, IDC_NOTE_TEXT, "typed");
-    PressExpecting(note, IDOK, kCannotSave);
+    PressExpecting(note, IDOK, kNoteNotSaved);
     PressExpecting(note, IDC_NOTE_DELETE, kNoNote);
     ExpectNoMoreMessages();
     EXPECT_EQ(NoteText(note), "typed");
@@ -230,7 +223,7 @@ TEST_F(NoteTest, ANoteFileInUseIsNeitherReplacedNorRemoved) {
     HeldFile inUse(file);  // another program has the note open
     ASSERT_TRUE(inUse.IsHeld());
     SetItemText(note, IDC_NOTE_TEXT, "later");
-    PressExpecting(note, IDOK, kCannotSave);
+    PressExpecting(note, IDOK, kNoteNotSaved);
     ExpectNoMoreMessages();
     EXPECT_TRUE(IsWindowVisible(note)) << "the dialog stays open with the text";
     EXPECT_EQ(NoteText(note), "later");
@@ -339,13 +332,13 @@ TEST_F(ReportTest, AReadOnlyReportStaysAsItWas) {
   ASSERT_TRUE(SetFileAttributesA(kReport, FILE_ATTRIBUTE_READONLY));
   ASSERT_TRUE(Open());
   SelectRow(catalog_, IDC_ADDRESSES, 0);
-  PressExpecting(catalog_, IDC_PRINT, kCannotWriteReport);
+  PressExpecting(catalog_, IDC_PRINT, kReportNotWritten);
   ExpectNoMoreMessages();
   EXPECT_EQ(Installed("data.ini"), unsaved) << "Print stops before it saves";
 
   HWND tools = RunPrintAll();
   ASSERT_TRUE(tools);
-  Expect(kCannotWriteReport);
+  Expect(kReportNotWritten);
   CancelToolsAfter(tools);
   EXPECT_EQ(Installed("report.txt"), "the last report");
   EXPECT_EQ(CatalogFiles(), (Lines{"data.ini", "desc.ini", "report.txt"})) << "no temporary left";
@@ -436,7 +429,7 @@ TEST_F(ToolsTest, SaveWritesTheInstalledFilesSilentlyAndToolsComesBack) {
     HeldFile inUse(InstalledFile("data.ini"));
     ASSERT_TRUE(inUse.IsHeld());
     PostClick(tools, IDC_TOOLS_SAVE);
-    Expect("Can not save web addresses.\nPlease free some space on your hard drive first.    ");
+    Expect(kAddressesNotSaved);
     tools = NextTools(tools);
     ASSERT_TRUE(tools) << "Tools did not come back after a failed Save";
   }
@@ -452,7 +445,7 @@ TEST_F(ToolsTest, RestoreRunsAsTheButtonDoesAndToolsComesBack) {
   ASSERT_TRUE(tools);
   PostClick(tools, IDC_TOOLS_RESTORE);  // no disk in the drive
   Expect(kInsertDisk);
-  Expect("Can not restore web sites.\nPlease make sure you have inserted your backup disk.    ");
+  Expect(kCannotRestoreSites);
   tools = NextTools(tools);
   ASSERT_TRUE(tools) << "Tools did not come back after a failed Restore";
   EXPECT_EQ(Addresses(), Lines{kBuiltInAddress});
@@ -462,7 +455,7 @@ TEST_F(ToolsTest, RestoreRunsAsTheButtonDoesAndToolsComesBack) {
   WriteFile(DriveA::File("desc.ini"), FileOf({"Backed up"}));
   PostClick(tools, IDC_TOOLS_RESTORE);
   Expect(kInsertDisk);
-  Expect("Your web collection was successfully restored from backup.    ");
+  Expect(kRestored);
   tools = NextTools(tools);
   ASSERT_TRUE(tools) << "Tools did not come back after Restore";
   EXPECT_EQ(Addresses(), Lines{"https://backed.example/"});

@@ -16,21 +16,6 @@
 namespace e2e {
 namespace {
 
-constexpr const char* kDescriptionsNotSaved =
-    "Can not save descriptions.\nPlease free some space on your hard drive first.    ";
-constexpr const char* kAddressesNotSaved =
-    "Can not save web addresses.\nPlease free some space on your hard drive first.    ";
-constexpr const char* kSaved = "Your web collection was saved successfully.    ";
-constexpr const char* kInsertDisk = "Please insert your backup disk now.    ";
-constexpr const char* kRestored = "Your web collection was successfully restored from backup.    ";
-constexpr const char* kNoteNotSaved =
-    "Can not save. Please free some space on you hard drive first.    ";
-constexpr const char* kReportNotWritten = "Please free some space on you hard drive first.    ";
-
-std::string Added(const std::string& address) {
-  return address + " was added successfully.    ";
-}
-
 std::string CannotRead(const std::string& file) {
   return "Can not read your web collection from " + file +
          ".\nPlease close the program that uses it and start Sarnovo again.    ";
@@ -54,7 +39,6 @@ class FaultTest : public CatalogFixture {
     if (!Answer(box, IDOK)) return nullptr;
     return catalog_ = WaitForWindow("#32770", "Sarnovo");
   }
-  static Lines CatalogFiles() { return FolderFiles(kCatalogFolder); }
 };
 
 TEST_F(FaultTest, AddOnAFullOrWriteProtectedFolderKeepsTheEarlierPair) {
@@ -145,8 +129,7 @@ TEST_F(FaultTest, RestoreAfterALockedStartSavesTheRestoredCollection) {
   DriveA::Insert();
   WriteFile(DriveA::File("data.ini"), FileOf({"https://backed.example/"}));
   WriteFile(DriveA::File("desc.ini"), FileOf({"Backed up"}));
-  PressExpecting(catalog_, IDC_RESTORE, kInsertDisk);
-  Expect(kRestored);
+  RunWithDisk(IDC_RESTORE, kRestored);
   PressExpecting(catalog_, IDC_SAVE, kSaved);
   EXPECT_EQ(Installed("data.ini"), FileOf({"https://backed.example/"}));
   EXPECT_EQ(Installed("desc.ini"), FileOf({"Backed up"}));
