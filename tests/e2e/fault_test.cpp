@@ -42,9 +42,9 @@ class FaultTest : public CatalogFixture {
 };
 
 TEST_F(FaultTest, AddOnAFullOrWriteProtectedFolderKeepsTheEarlierPair) {
-  if (!FaultyFile::Available(Fault::Full) || !FaultyFile::Available(Fault::ReadOnly)) {
-    GTEST_SKIP() << "the test script mounted no full or write-protected disk";
-  }
+  ASSERT_TRUE(FaultyFile::Available(Fault::Full)) << "no full disk (LUNETAR_DISK_FULL)";
+  ASSERT_TRUE(FaultyFile::Available(Fault::ReadOnly))
+      << "no write-protected disk (LUNETAR_DISK_READONLY)";
   const struct {
     Lines temporaries;  // the files the save cannot write
     Fault fault;
@@ -83,7 +83,7 @@ TEST_F(FaultTest, AddOnAFullOrWriteProtectedFolderKeepsTheEarlierPair) {
 // A file that cannot be read at start-up is not taken for a missing one: saving the rest would
 // write the few sites shown over the whole collection.
 TEST_F(FaultTest, ACollectionFileLockedAtStartIsNeverWrittenOver) {
-  if (!DriveA::Available()) GTEST_SKIP() << "drive A: is not mapped";
+  ASSERT_TRUE(DriveA::Available()) << "drive A: is not mapped (LUNETAR_DRIVE_A)";
   WriteCollection(addresses_, descriptions_);
   const std::string addresses = Installed("data.ini"), descriptions = Installed("desc.ini");
   std::size_t handOvers = 0;
@@ -119,7 +119,7 @@ TEST_F(FaultTest, ACollectionFileLockedAtStartIsNeverWrittenOver) {
 }
 
 TEST_F(FaultTest, RestoreAfterALockedStartSavesTheRestoredCollection) {
-  if (!DriveA::Available()) GTEST_SKIP() << "drive A: is not mapped";
+  ASSERT_TRUE(DriveA::Available()) << "drive A: is not mapped (LUNETAR_DRIVE_A)";
   WriteCollection(addresses_, descriptions_);
   {
     HeldFile locked(InstalledFile("desc.ini"), HeldFile::Sharing::Exclusive);
@@ -216,7 +216,7 @@ TEST_F(FaultTest, ACatalogKilledWhileSavingComesBackWithAWholePair) {
 }
 
 TEST_F(FaultTest, ANoteOrAReportOnAFullDiskLeavesTheEarlierFile) {
-  if (!FaultyFile::Available(Fault::Full)) GTEST_SKIP() << "the test script mounted no full disk";
+  ASSERT_TRUE(FaultyFile::Available(Fault::Full)) << "no full disk (LUNETAR_DISK_FULL)";
   WriteCollection({kBuiltInAddress, "https://weather.example/"},
                   {kBuiltInDescription, "Weather forecast"});
   const std::string note = InstalledFile("Weather forecast.txt");

@@ -65,7 +65,7 @@ TEST_F(ReaderFaultTest, ALockedPositionFileGivesTheFirstPlaceAndStaysAsItWas) {
 }
 
 TEST_F(ReaderFaultTest, AnEntryThatCannotBeStoredIsToldAndNotShown) {
-  if (!FaultyFile::Available(Fault::Full)) GTEST_SKIP() << "the test script mounted no full disk";
+  ASSERT_TRUE(FaultyFile::Available(Fault::Full)) << "no full disk (LUNETAR_DISK_FULL)";
   const std::string stored = "User Defined Commands and Tips\r\n\r\nls -la\r\n\r\n";
   const struct {
     bool locked;  // else user.ini.new is on a full disk
