@@ -424,7 +424,10 @@ TEST_F(ToolsTest, SaveWritesTheInstalledFilesSilentlyAndToolsComesBack) {
   EXPECT_EQ(Installed("data.ini"), FileOf({kBuiltInAddress, "https://a.example/"}));
   EXPECT_EQ(Installed("desc.ini"), FileOf({kBuiltInDescription, "Alpha"}));
 
-  // A save that fails still says so, and Tools comes back after it.
+  // A save that fails still says so, leaves the pair as it was (LF, which a save would not
+  // write) and no temporary, and Tools comes back after it.
+  WriteCollectionWithLf({kBuiltInAddress, "https://a.example/"}, {kBuiltInDescription, "Alpha"});
+  const std::string addresses = Installed("data.ini"), descriptions = Installed("desc.ini");
   {
     HeldFile inUse(InstalledFile("data.ini"));
     ASSERT_TRUE(inUse.IsHeld());
@@ -433,6 +436,9 @@ TEST_F(ToolsTest, SaveWritesTheInstalledFilesSilentlyAndToolsComesBack) {
     tools = NextTools(tools);
     ASSERT_TRUE(tools) << "Tools did not come back after a failed Save";
   }
+  EXPECT_EQ(Installed("data.ini"), addresses);
+  EXPECT_EQ(Installed("desc.ini"), descriptions);
+  EXPECT_EQ(CatalogFiles(), (Lines{"data.ini", "desc.ini"})) << "no temporary left";
   PostClick(tools, IDCANCEL);
   ExpectToolsEnded(tools);
 }

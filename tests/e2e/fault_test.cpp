@@ -321,6 +321,7 @@ TEST_F(FaultTest, AHostileCollectionFileComesOutAsItWentIn) {
   WriteCollection(addresses, descriptions);
   const std::string a = Installed("data.ini"), d = Installed("desc.ini");
   ASSERT_TRUE(Open());
+  ExpectNoMoreMessages();
   EXPECT_EQ(ListCount(catalog_, IDC_ADDRESSES), 4);
   EXPECT_EQ(ListCount(catalog_, IDC_DESCRIPTIONS), 4);
   EXPECT_EQ(ListLine(catalog_, IDC_DESCRIPTIONS, 2), "With\rCR");

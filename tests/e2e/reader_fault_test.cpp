@@ -124,7 +124,9 @@ TEST_F(ReaderFaultTest, AHugeTipLineIsShownInPieces) {
   EXPECT_EQ(ItemText(tip, IDC_TIP_TEXT), line.substr(999, 999));
   PostClick(tip, IDOK);
   ASSERT_TRUE(WaitUntilGone(tip));
-  EXPECT_TRUE(WaitForWindow("#32770", " Korvadex"));
+  HWND reader = WaitForWindow("#32770", " Korvadex");
+  ASSERT_TRUE(reader);
+  ExpectNoMoreMessages(reader);
   EXPECT_EQ(TipSetting("FilePos"), 1998);
 }
 
