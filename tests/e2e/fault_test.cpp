@@ -45,25 +45,37 @@ TEST_F(FaultTest, AddOnAFullOrWriteProtectedFolderKeepsTheEarlierPair) {
   ASSERT_TRUE(FaultyFile::Available(Fault::Full)) << "no full disk (LUNETAR_DISK_FULL)";
   ASSERT_TRUE(FaultyFile::Available(Fault::ReadOnly))
       << "no write-protected disk (LUNETAR_DISK_READONLY)";
+  enum How { kOnWriteProtectedDisk, kOnFullDisk, kReadOnlyAttribute };
   const struct {
-    Lines temporaries;  // the files the save cannot write
-    Fault fault;
+    const char* what;
+    Lines files;  // the files the save cannot write
+    How how;
     const char* message;
   } cells[] = {
-      {{"desc.ini.new", "data.ini.new"}, Fault::ReadOnly, kDescriptionsNotSaved},
-      {{"desc.ini.new"}, Fault::Full, kDescriptionsNotSaved},
+      // The folder write-protected: the save can create neither temporary.
+      {"write-protected", {"desc.ini.new", "data.ini.new"}, kOnWriteProtectedDisk,
+       kDescriptionsNotSaved},
+      {"full for desc.ini.new", {"desc.ini.new"}, kOnFullDisk, kDescriptionsNotSaved},
       // desc.ini.new is whole by then, and must not replace desc.ini.
-      {{"data.ini.new"}, Fault::Full, kAddressesNotSaved},
+      {"full for data.ini.new", {"data.ini.new"}, kOnFullDisk, kAddressesNotSaved},
+      // desc.ini is neither replaced nor moved aside.
+      {"desc.ini read-only", {"desc.ini"}, kReadOnlyAttribute, kDescriptionsNotSaved},
   };
   WriteCollection(addresses_, descriptions_);
   const std::string addresses = Installed("data.ini"), descriptions = Installed("desc.ini");
   ASSERT_TRUE(Open());
   Lines added;
   for (const auto& cell : cells) {
-    SCOPED_TRACE(cell.temporaries[0] + (cell.fault == Fault::Full ? " full" : " read-only"));
+    SCOPED_TRACE(cell.what);
     std::vector<std::unique_ptr<FaultyFile>> faults;
-    for (const std::string& name : cell.temporaries) {
-      faults.push_back(std::make_unique<FaultyFile>(InstalledFile(name.c_str()), cell.fault));
+    for (const std::string& name : cell.files) {
+      const std::string file = InstalledFile(name.c_str());
+      if (cell.how == kReadOnlyAttribute) {
+        ASSERT_TRUE(SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_READONLY));
+      } else {
+        faults.push_back(std::make_unique<FaultyFile>(
+            file, cell.how == kOnFullDisk ? Fault::Full : Fault::ReadOnly));
+      }
     }
     added.push_back("https://new" + std::to_string(added.size()) + ".example/");
     AddSite(added.back(), "New");
@@ -72,6 +84,13 @@ TEST_F(FaultTest, AddOnAFullOrWriteProtectedFolderKeepsTheEarlierPair) {
     EXPECT_EQ(Installed("data.ini"), addresses);
     EXPECT_EQ(Installed("desc.ini"), descriptions);
     EXPECT_EQ(CatalogFiles(), (Lines{"data.ini", "desc.ini"})) << "no temporary left";
+    if (cell.how == kReadOnlyAttribute) {
+      for (const std::string& name : cell.files) {
+        const std::string file = InstalledFile(name.c_str());
+        EXPECT_TRUE(GetFileAttributesA(file.c_str()) & FILE_ATTRIBUTE_READONLY) << name;
+        EXPECT_TRUE(SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL));
+      }
+    }
   }
   // The sites stayed in the lists, and the first save on a sound disk keeps them.
   PressExpecting(catalog_, IDC_SAVE, kSaved);
@@ -81,10 +100,11 @@ TEST_F(FaultTest, AddOnAFullOrWriteProtectedFolderKeepsTheEarlierPair) {
 }
 
 // A file that cannot be read at start-up is not taken for a missing one: saving the rest would
-// write the few sites shown over the whole collection.
+// write the few sites shown over the whole collection. The files lack the built-in site, which
+// the catalog adds to both lists, so a site shows whichever file is locked.
 TEST_F(FaultTest, ACollectionFileLockedAtStartIsNeverWrittenOver) {
   ASSERT_TRUE(DriveA::Available()) << "drive A: is not mapped (LUNETAR_DRIVE_A)";
-  WriteCollection(addresses_, descriptions_);
+  WriteCollection({"https://a.example/"}, {"Alpha"});
   const std::string addresses = Installed("data.ini"), descriptions = Installed("desc.ini");
   std::size_t handOvers = 0;
   for (const char* name : {"data.ini", "desc.ini"}) {
@@ -94,12 +114,18 @@ TEST_F(FaultTest, ACollectionFileLockedAtStartIsNeverWrittenOver) {
       HeldFile locked(file, HeldFile::Sharing::Exclusive);
       ASSERT_TRUE(locked.IsHeld());
       ASSERT_TRUE(OpenExpecting(CannotRead(file)));
-      AddSite("https://new.example/", "New");
-      Expect(CannotSaveUnread(file));  // instead of the word of success
-      ExpectNoMoreMessages();
+      const Lines addressesShown = Addresses(), descriptionsShown = Descriptions();
+      SelectRow(catalog_, IDC_ADDRESSES, 0);
+      EXPECT_NE(Destination(), "") << "a site selected";
       DriveA::Insert();
-      PressExpecting(catalog_, IDC_BACKUP, CannotSaveUnread(file));  // the disk is not asked for
-      ExpectNoMoreMessages();
+      // Refused at once: Add opens no dialog, Delete asks nothing, Backup asks for no disk.
+      for (int command : {IDC_ADD, IDC_DELETE, IDC_BACKUP}) {
+        PressExpecting(catalog_, command, CannotSaveUnread(file));
+        ExpectNoMoreMessages();
+        EXPECT_FALSE(FindVisibleWindow("#32770", "Add Web Site"));
+      }
+      EXPECT_EQ(Addresses(), addressesShown);
+      EXPECT_EQ(Descriptions(), descriptionsShown);
       EXPECT_EQ(DriveA::Files(), Lines{});
       DriveA::Eject();
     }
@@ -135,51 +161,105 @@ TEST_F(FaultTest, RestoreAfterALockedStartSavesTheRestoredCollection) {
   EXPECT_EQ(Installed("desc.ini"), FileOf({"Backed up"}));
 }
 
-// A save writes desc.ini.new and data.ini.new, moves desc.ini to desc.ini.old, replaces desc.ini
-// and then data.ini, and removes desc.ini.old. Cut off anywhere, the next start finds a whole
-// pair and nothing else.
+// A save writes desc.ini.new and data.ini.new, moves desc.ini to desc.ini.old (a first save,
+// with no desc.ini yet, makes desc.ini.old empty), replaces desc.ini and then data.ini, and
+// removes desc.ini.old. Cut off anywhere, the next start finds a whole pair and nothing else.
 TEST_F(FaultTest, ASaveCutOffAnywhereIsPutRightAtTheNextStart) {
+  using Files = std::vector<std::pair<const char*, std::string>>;
   const Lines newAddresses = {kBuiltInAddress, "https://a.example/", "https://b.example/"};
   const Lines newDescriptions = {kBuiltInDescription, "Alpha", "Beta"};
   const std::string earlierA = FileOf(addresses_), earlierD = FileOf(descriptions_);
   const std::string newA = FileOf(newAddresses), newD = FileOf(newDescriptions);
+  const struct Outcome {
+    Files files;
+    Lines addresses, descriptions;
+  } earlier = {{{"data.ini", earlierA}, {"desc.ini", earlierD}}, addresses_, descriptions_},
+    later = {{{"data.ini", newA}, {"desc.ini", newD}}, newAddresses, newDescriptions},
+    // An empty desc.ini reads as no descriptions, and the built-in site alone shows.
+    none = {{{"desc.ini", ""}}, {kBuiltInAddress}, {kBuiltInDescription}};
   const struct {
     const char* when;
-    std::vector<std::pair<const char*, std::string>> files;
-    bool earlier;  // which pair comes back
+    Files files;
+    const Outcome& outcome;
   } cuts[] = {
       {"while desc.ini.new is written",
        {{"data.ini", earlierA}, {"desc.ini", earlierD}, {"desc.ini.new", newD.substr(0, 20)}},
-       true},
+       earlier},
       {"while data.ini.new is written",
        {{"data.ini", earlierA}, {"desc.ini", earlierD}, {"desc.ini.new", newD},
         {"data.ini.new", newA.substr(0, 20)}},
-       true},
+       earlier},
       {"after desc.ini was moved aside",
        {{"data.ini", earlierA}, {"desc.ini.old", earlierD}, {"desc.ini.new", newD},
         {"data.ini.new", newA}},
-       true},
+       earlier},
       {"after desc.ini was replaced",
        {{"data.ini", earlierA}, {"desc.ini", newD}, {"desc.ini.old", earlierD},
         {"data.ini.new", newA}},
-       true},
+       earlier},
       {"after data.ini was replaced",
        {{"data.ini", newA}, {"desc.ini", newD}, {"desc.ini.old", earlierD}},
-       false},
+       later},
+      {"a first save, after desc.ini was replaced",
+       {{"desc.ini", newD}, {"desc.ini.old", ""}, {"data.ini.new", newA}},
+       none},
+      {"a first save, after data.ini was replaced",
+       {{"data.ini", newA}, {"desc.ini", newD}, {"desc.ini.old", ""}},
+       later},
   };
   for (const auto& cut : cuts) {
     SCOPED_TRACE(cut.when);
     for (const auto& file : cut.files) WriteFile(InstalledFile(file.first), file.second);
     ASSERT_TRUE(Open());
     ExpectNoMoreMessages();
-    EXPECT_EQ(Addresses(), cut.earlier ? addresses_ : newAddresses);
-    EXPECT_EQ(Descriptions(), cut.earlier ? descriptions_ : newDescriptions);
-    EXPECT_EQ(CatalogFiles(), (Lines{"data.ini", "desc.ini"}));
-    EXPECT_EQ(Installed("data.ini"), cut.earlier ? earlierA : newA);
-    EXPECT_EQ(Installed("desc.ini"), cut.earlier ? earlierD : newD);
+    EXPECT_EQ(Addresses(), cut.outcome.addresses);
+    EXPECT_EQ(Descriptions(), cut.outcome.descriptions);
+    Lines names;
+    for (const auto& file : cut.outcome.files) {
+      names.push_back(file.first);
+      EXPECT_EQ(Installed(file.first), file.second) << file.first;
+    }
+    EXPECT_EQ(CatalogFiles(), names);
     EndPrograms();
     for (const std::string& name : CatalogFiles()) DeleteFileA(InstalledFile(name.c_str()).c_str());
   }
+}
+
+// A backup cut off after desc.ini was replaced, before data.ini was: the earlier addresses with
+// the new descriptions, the earlier descriptions and the new addresses waiting beside them.
+TEST_F(FaultTest, ACutOffBackupIsRestoredAsTheEarlierPairAndBackedUpOverWhole) {
+  ASSERT_TRUE(DriveA::Available()) << "drive A: is not mapped (LUNETAR_DRIVE_A)";
+  const Lines earlierAddresses = {"https://earlier.example/"}, earlierDescriptions = {"Earlier"};
+  const std::vector<std::pair<const char*, std::string>> cutOff = {
+      {"data.ini", FileOf(earlierAddresses)},
+      {"data.ini.new", FileOf({"https://earlier.example/", "https://new.example/"})},
+      {"desc.ini", FileOf({"Earlier", "New"})},
+      {"desc.ini.old", FileOf(earlierDescriptions)}};
+  WriteCollection(addresses_, descriptions_);
+  ASSERT_TRUE(Open());
+  DriveA::Insert();
+  for (const auto& file : cutOff) WriteFile(DriveA::File(file.first), file.second);
+  RunWithDisk(IDC_BACKUP, kBackupDone);
+  EXPECT_EQ(DriveA::Files(), (Lines{"data.ini", "desc.ini"})) << "no .new or .old file";
+  EXPECT_EQ(FileBytes(DriveA::File("data.ini")), FileOf(addresses_));
+  EXPECT_EQ(FileBytes(DriveA::File("desc.ini")), FileOf(descriptions_));
+
+  // Restore reads the earlier pair and changes no file of the disk.
+  DriveA::Eject();
+  DriveA::Insert();
+  Lines names;
+  for (const auto& file : cutOff) {
+    WriteFile(DriveA::File(file.first), file.second);
+    names.push_back(file.first);
+  }
+  RunWithDisk(IDC_RESTORE, kRestored);
+  EXPECT_EQ(Addresses(), earlierAddresses);
+  EXPECT_EQ(Descriptions(), earlierDescriptions);
+  EXPECT_EQ(DriveA::Files(), names);
+  for (const auto& file : cutOff) {
+    EXPECT_EQ(FileBytes(DriveA::File(file.first)), file.second) << file.first;
+  }
+  EXPECT_EQ(Installed("data.ini"), FileOf(addresses_)) << "Restore writes nothing";
 }
 
 TEST_F(FaultTest, ACatalogKilledWhileSavingComesBackWithAWholePair) {
