@@ -91,8 +91,9 @@ bool CCatalogDlg::OnInitDialog() {
       {IDC_ADDRESSES, "web sites in your collection"},
       {IDC_DESCRIPTIONS, "descriptions"},
   });
-  // A first start finds no files, and says nothing about it; a save that was cut off last time is
-  // put right before the files are read.
+  // A first start finds no files, and says nothing about it. A save that was cut off last time is
+  // put right first; when a file in the way keeps it from that, the right pair is read all the
+  // same, and every save tries again.
   const CollectionFiles installed = FilesOf(CollectionPlace::Installed);
   FinishInterruptedSave(installed, MoveFileOver);
   m_strUnreadFile = ReadInstalledCollection(installed, m_collection);
@@ -178,6 +179,15 @@ bool CCatalogDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
 
 // ---- the collection's files ----
 
+// While the collection read at start-up lacks a file's sites, nothing may be saved over the files,
+// and what would have to be saved is not begun: Add and Delete are refused before they change the
+// lists.
+bool CCatalogDlg::RefusedForIncompleteCollection() {
+  if (m_strUnreadFile.empty()) return false;
+  ShowError(IncompleteCollectionMessage(m_strUnreadFile));
+  return true;
+}
+
 // The installed addresses file; a missing one leaves the list as it was, silently.
 bool CCatalogDlg::LoadAddresses() {
   return ReadCollectionFile(FilesOf(CollectionPlace::Installed).addresses,
@@ -222,10 +232,7 @@ void CCatalogDlg::ShowCollection() {
 // Writes both lists to the installed pair, or to the backup disk during Backup. A save that fails
 // leaves the earlier pair whole and says which file could not be written.
 bool CCatalogDlg::SaveCollection() {
-  if (!m_strUnreadFile.empty()) {
-    ShowError(IncompleteCollectionMessage(m_strUnreadFile));
-    return false;
-  }
+  if (RefusedForIncompleteCollection()) return false;
   const CollectionPlace place =
       m_bSaveToBackup ? CollectionPlace::Backup : CollectionPlace::Installed;
   const SaveOutcome outcome = SaveCollectionFiles(m_collection, FilesOf(place), MoveFileOver);
@@ -253,10 +260,7 @@ void CCatalogDlg::OnBackup() {
     return;
   }
   // An incomplete collection would replace a whole backup: refused before the disk is asked for.
-  if (!m_strUnreadFile.empty()) {
-    ShowError(IncompleteCollectionMessage(m_strUnreadFile));
-    return;
-  }
+  if (RefusedForIncompleteCollection()) return;
   m_bSaveToBackup = 1;
   m_bLoadFromBackup = 1;
   m_bSaved = 0;
@@ -271,13 +275,12 @@ void CCatalogDlg::OnBackup() {
 }
 
 // Restore writes nothing: the restored collection replaces the installed files at the next save.
-// A backup that was cut off is put right on the disk first, when the disk can be written.
+// A backup that was cut off gives its earlier pair; the next Backup puts the disk right.
 void CCatalogDlg::OnRestore() {
   if (!UpdateData(true)) return;
   m_bSaveToBackup = 1;
   m_bLoadFromBackup = 1;
   ShowInformation(kInsertDisk);
-  FinishInterruptedSave(FilesOf(CollectionPlace::Backup), MoveFileOver);
   if (LoadCollection()) {
     m_strUnreadFile.clear();  // a whole collection again, the user's choice
     ShowInformation(kRestored);
@@ -365,6 +368,7 @@ void CCatalogDlg::OnCancel() {
 
 void CCatalogDlg::OnDelete() {
   if (!UpdateData(true)) return;
+  if (RefusedForIncompleteCollection()) return;
   const std::string refusal = DeleteRefusal(m_collection, m_strDestination);
   if (!refusal.empty()) {
     ShowError(refusal);
@@ -396,6 +400,7 @@ void CCatalogDlg::OnDelete() {
 }
 
 void CCatalogDlg::OnAdd() {
+  if (RefusedForIncompleteCollection()) return;
   CAddSiteDlg add;
   add.DoModal();
   if (!UpdateData(true)) return;

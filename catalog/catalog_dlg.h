@@ -34,6 +34,8 @@ class CCatalogDlg : public CMainDialog {
   bool LoadAddresses();
   bool LoadDescriptions();
   bool LoadCollection();
+  // Tells the user when the collection is incomplete (m_strUnreadFile), and returns whether it is.
+  bool RefusedForIncompleteCollection();
   // Both return whether the collection is now on disk.
   bool SaveCollection();
   bool QuietSave();

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <utility>
 
+#include <sys/stat.h>
+
 #include "common/file_ptr.h"
 #include "common/suite.h"
 
@@ -61,8 +63,6 @@ std::vector<std::string> SplitLines(const std::string& bytes) {
   return lines;
 }
 
-bool CanOpen(const std::string& path) { return static_cast<bool>(OpenFile(path, "rb")); }
-
 }  // namespace
 
 int FindPrefix(const std::vector<std::string>& list, const std::string& text) {
@@ -94,7 +94,8 @@ FileRead ReadCollectionFile(const std::string& path, std::vector<std::string>& e
   return read;
 }
 
-std::string ReadInstalledCollection(const CollectionFiles& files, Collection& collection) {
+std::string ReadInstalledCollection(const CollectionFiles& installed, Collection& collection) {
+  const CollectionFiles files = PairToRead(installed);
   switch (ReadCollectionFile(files.addresses, collection.addresses)) {
     case FileRead::Missing:
       return "";
@@ -120,73 +121,118 @@ std::string IncompleteCollectionMessage(const std::string& path) {
          path + " and start Sarnovo again.    ";
 }
 
+namespace {
+
+bool Exists(const std::string& path) {
+  struct stat status;
+  return stat(path.c_str(), &status) == 0;
+}
+
+// The names a save uses beside the pair. The temporaries hold the new files until both are
+// complete; the earlier descriptions wait beside desc.ini while the files are replaced. When there
+// were none, an empty file waits there instead, so that its presence alone says that the files are
+// being replaced: an empty descriptions file reads as no descriptions, like a missing one.
+struct SaveFiles {
+  std::string descriptionsTemporary, addressesTemporary, earlierDescriptions;
+  explicit SaveFiles(const CollectionFiles& files)
+      : descriptionsTemporary(files.descriptions + ".new"),
+        addressesTemporary(files.addresses + ".new"),
+        earlierDescriptions(files.descriptions + ".old") {}
+  // The files are being replaced and data.ini is still the earlier one: its temporary (or the
+  // descriptions', which is moved first) has not been moved yet.
+  bool AddressesNotReplaced() const {
+    return Exists(earlierDescriptions) &&
+           (Exists(descriptionsTemporary) || Exists(addressesTemporary));
+  }
+  void RemoveTemporaries() const {
+    std::remove(descriptionsTemporary.c_str());
+    std::remove(addressesTemporary.c_str());
+  }
+};
+
+bool CreateEmptyFile(const std::string& path) {
+  FilePtr file = OpenFile(path, "wb");
+  return file && CloseFile(file);
+}
+
+}  // namespace
+
 SaveOutcome SaveCollectionFiles(const Collection& collection, const CollectionFiles& files,
                                 ReplaceFileFunction replace) {
   if (collection.addresses.empty() || collection.descriptions.empty()) return SaveOutcome::Empty;
-
-  const std::string descriptionsTemporary = files.descriptions + ".new";
-  const std::string addressesTemporary = files.addresses + ".new";
-  const std::string earlierDescriptions = files.descriptions + ".old";
-  auto removeTemporaries = [&] {
-    std::remove(descriptionsTemporary.c_str());
-    std::remove(addressesTemporary.c_str());
-  };
-
-  if (!WriteLineFile(descriptionsTemporary, collection.descriptions)) {
-    removeTemporaries();
+  // A save cut off while it replaced the files must be put right first: this one would move the
+  // current desc.ini over the only copy of the earlier descriptions. Temporaries alone are simply
+  // written anew.
+  const SaveFiles save(files);
+  if (Exists(save.earlierDescriptions) && !FinishInterruptedSave(files, replace)) {
     return SaveOutcome::DescriptionsFailed;
   }
-  if (!WriteLineFile(addressesTemporary, collection.addresses)) {
-    removeTemporaries();
+
+  if (!WriteLineFile(save.descriptionsTemporary, collection.descriptions)) {
+    save.RemoveTemporaries();
+    return SaveOutcome::DescriptionsFailed;
+  }
+  if (!WriteLineFile(save.addressesTemporary, collection.addresses)) {
+    save.RemoveTemporaries();
     return SaveOutcome::AddressesFailed;
   }
 
   // The earlier descriptions are moved aside, not copied: moving them back after a failed
-  // replace of the addresses writes no byte, so it works on a full disk too, and the pair on
-  // disk then still belongs together. A file that is there but cannot be moved is not touched.
-  const bool movedAside = replace(files.descriptions, earlierDescriptions);
-  if (!movedAside && CanOpen(files.descriptions)) {
-    removeTemporaries();
+  // replace writes no byte, so it works on a full disk too.
+  const bool hadDescriptions = Exists(files.descriptions);
+  const bool aside = hadDescriptions ? replace(files.descriptions, save.earlierDescriptions)
+                                     : CreateEmptyFile(save.earlierDescriptions);
+  if (!aside) {
+    save.RemoveTemporaries();
     return SaveOutcome::DescriptionsFailed;
   }
-
-  if (!replace(descriptionsTemporary, files.descriptions)) {
-    if (movedAside) replace(earlierDescriptions, files.descriptions);
-    removeTemporaries();
-    return SaveOutcome::DescriptionsFailed;
-  }
-  if (!replace(addressesTemporary, files.addresses)) {
-    // The new descriptions give way to the earlier ones, or to none when there were none.
-    if (movedAside) {
-      replace(earlierDescriptions, files.descriptions);
+  // Puts the earlier descriptions back. When that fails the temporaries stay, and with them the
+  // sign that the next start or save must put the pair right.
+  auto giveUp = [&](SaveOutcome outcome) {
+    bool back;
+    if (hadDescriptions) {
+      back = replace(save.earlierDescriptions, files.descriptions);
     } else {
-      std::remove(files.descriptions.c_str());
+      back = (std::remove(files.descriptions.c_str()) == 0 || !Exists(files.descriptions)) &&
+             std::remove(save.earlierDescriptions.c_str()) == 0;
     }
-    removeTemporaries();
-    return SaveOutcome::AddressesFailed;
+    if (back) save.RemoveTemporaries();
+    return outcome;
+  };
+  if (!replace(save.descriptionsTemporary, files.descriptions)) {
+    return giveUp(SaveOutcome::DescriptionsFailed);
   }
-  if (movedAside) std::remove(earlierDescriptions.c_str());
+  if (!replace(save.addressesTemporary, files.addresses)) {
+    return giveUp(SaveOutcome::AddressesFailed);
+  }
+  std::remove(save.earlierDescriptions.c_str());
   return SaveOutcome::Saved;
 }
 
-void FinishInterruptedSave(const CollectionFiles& files, ReplaceFileFunction replace) {
-  const std::string descriptionsTemporary = files.descriptions + ".new";
-  const std::string addressesTemporary = files.addresses + ".new";
-  const std::string earlierDescriptions = files.descriptions + ".old";
-  const bool earlierAside = CanOpen(earlierDescriptions);
-  // data.ini.new is consumed by the save's last replace, so while it (or the descriptions'
-  // temporary, which goes first) is there, data.ini is still the earlier one.
-  const bool addressesKept = CanOpen(descriptionsTemporary) || CanOpen(addressesTemporary);
-  if (addressesKept && earlierAside) {
-    if (!replace(earlierDescriptions, files.descriptions)) return;  // tried again next time
-  } else if (addressesKept && !CanOpen(descriptionsTemporary)) {
-    // The new descriptions replaced none: the earlier pair had no descriptions file.
-    std::remove(files.descriptions.c_str());
-  } else if (earlierAside) {
-    std::remove(earlierDescriptions.c_str());  // the save was complete
+bool FinishInterruptedSave(const CollectionFiles& files, ReplaceFileFunction replace) {
+  const SaveFiles save(files);
+  if (!Exists(save.earlierDescriptions)) {
+    // Nothing was replaced: what a cut-off save wrote is of no use.
+    save.RemoveTemporaries();
+    return true;
   }
-  std::remove(descriptionsTemporary.c_str());
-  std::remove(addressesTemporary.c_str());
+  if (save.AddressesNotReplaced()) {
+    // The earlier pair comes back; the temporaries go only then, as they mark the state.
+    if (!replace(save.earlierDescriptions, files.descriptions)) return false;
+    save.RemoveTemporaries();
+    return true;
+  }
+  // The new pair is whole, and only the earlier descriptions were left; unless desc.ini is gone,
+  // when they are the only descriptions there are.
+  if (!Exists(files.descriptions)) return replace(save.earlierDescriptions, files.descriptions);
+  return std::remove(save.earlierDescriptions.c_str()) == 0 || !Exists(save.earlierDescriptions);
+}
+
+CollectionFiles PairToRead(const CollectionFiles& files) {
+  if (SaveFiles(files).AddressesNotReplaced()) {
+    return {files.addresses, SaveFiles(files).earlierDescriptions};
+  }
+  return files;
 }
 
 std::string SaveFailureMessage(SaveOutcome outcome, CollectionPlace place) {
@@ -210,7 +256,8 @@ std::string SaveFailureMessage(SaveOutcome outcome, CollectionPlace place) {
   return "";
 }
 
-RestoreOutcome ReadCollectionFiles(const CollectionFiles& files, Collection& collection) {
+RestoreOutcome ReadCollectionFiles(const CollectionFiles& pair, Collection& collection) {
+  const CollectionFiles files = PairToRead(pair);
   Collection read;
   if (ReadCollectionFile(files.addresses, read.addresses) != FileRead::Read) {
     return RestoreOutcome::AddressesMissing;

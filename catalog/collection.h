@@ -46,10 +46,11 @@ CollectionFiles FilesOf(CollectionPlace place);
 // was read.
 FileRead ReadCollectionFile(const std::string& path, std::vector<std::string>& entries);
 
-// Reads the installed pair into collection, file by file, as much as there is: a missing addresses
-// file leaves both lists as they were (the descriptions are then not read), a missing descriptions
-// file leaves the descriptions. Returns the path of a file that is there but could not be read
-// ("" when none): the collection is then incomplete, and saving it would destroy that file's sites.
+// Reads the installed pair (as PairToRead finds it) into collection, file by file, as much as
+// there is: a missing addresses file leaves both lists as they were (the descriptions are then not
+// read), a missing descriptions file leaves the descriptions. Returns the path of a file that is
+// there but could not be read ("" when none): the collection is then incomplete, and saving it
+// would destroy that file's sites.
 std::string ReadInstalledCollection(const CollectionFiles& files, Collection& collection);
 
 // The start-up message for a collection file that is there but cannot be read, and the answer to
@@ -66,17 +67,23 @@ enum class SaveOutcome {
 
 // Saves both lists, the descriptions first: each goes to a temporary file beside its file (its
 // name + ".new"), every write, flush and close checked, and only when both are complete are the
-// two files replaced, desc.ini first. The earlier desc.ini waits beside it (+ ".old") until
-// data.ini is replaced too, and moves back when that fails. Whatever fails, the earlier pair stays
-// whole and no temporary stays behind.
+// two files replaced, desc.ini first. The earlier desc.ini waits beside it (+ ".old"; an empty
+// file there when there was none) until data.ini is replaced too, and moves back when that fails.
+// Whatever fails, the earlier pair stays whole. A save cut off before is put right first, and the
+// save fails when that cannot be done.
 SaveOutcome SaveCollectionFiles(const Collection& collection, const CollectionFiles& files,
                                 ReplaceFileFunction replace);
 
 // Puts a pair back together after a save that was cut off (the program killed, the power gone):
-// while data.ini has not been replaced, the earlier pair comes back (desc.ini + ".old" moved back,
-// or, when there were no earlier descriptions, the new desc.ini removed); once it has, the new
-// pair stands. Either way no temporary stays behind. Nothing happens when no save was cut off.
-void FinishInterruptedSave(const CollectionFiles& files, ReplaceFileFunction replace);
+// while data.ini has not been replaced, the earlier descriptions move back; once it has, the new
+// pair stands. What the save left beside the pair is removed. False when a file in the way (held
+// by another program, say) kept the pair from being put right; PairToRead still finds it.
+bool FinishInterruptedSave(const CollectionFiles& files, ReplaceFileFunction replace);
+
+// The files that hold the pair, without changing any: the pair itself, or, while a cut-off save
+// has not been put right and data.ini is still the earlier one, data.ini with the earlier
+// descriptions that wait beside desc.ini.
+CollectionFiles PairToRead(const CollectionFiles& files);
 
 // The message for a save that did not succeed, in the wording of the place it went to; "" for
 // Saved.
@@ -84,9 +91,9 @@ std::string SaveFailureMessage(SaveOutcome outcome, CollectionPlace place);
 
 enum class RestoreOutcome { Restored, AddressesMissing, DescriptionsMissing };
 
-// Reads both files of a pair, the addresses first, before anything changes: collection is replaced
-// only when both could be read, and the descriptions are not opened when the addresses are
-// missing.
+// Reads both files of a pair (as PairToRead finds it), the addresses first, before anything
+// changes: collection is replaced only when both could be read, and the descriptions are not
+// opened when the addresses are missing. Nothing is written.
 RestoreOutcome ReadCollectionFiles(const CollectionFiles& files, Collection& collection);
 
 // The checks of the Add Web Site dialog, in order; "" when the texts are accepted.

@@ -6,7 +6,7 @@
 namespace lunetar {
 
 // Moves from over to, replacing to; the replacement is a single rename on one volume. A read-only
-// to is not replaced.
+// file is neither replaced nor moved.
 bool MoveFileOver(const std::string& from, const std::string& to);
 
 }  // namespace lunetar

@@ -162,15 +162,14 @@ void CReaderDlg::OnAddButton() {
   m_strKeyword = "User Defined Command";
   m_strChapter = "User Defined Chapter";
   CAddCommandDlg add;
-  const bool added = add.DoModal() == IDOK;
-  const UserEntryAdd outcome =
-      added ? AddUserEntry(kUserChapterPath, add.m_strEntry, MoveFileOver) : UserEntryAdd::Added;
+  std::string failure;  // stays empty when the entry was added, or none was given
+  if (add.DoModal() == IDOK) {
+    failure = UserEntryFailureMessage(AddUserEntry(kUserChapterPath, add.m_strEntry, MoveFileOver),
+                                      kUserChapterPath);
+  }
   ShowUserChapter();
   UpdateData(false);
-  if (outcome != UserEntryAdd::Added) {
-    ShowMessage(UserEntryFailureMessage(outcome, kUserChapterPath).c_str(), kTitle,
-                MB_ICONERROR | MB_OK);
-  }
+  if (!failure.empty()) ShowMessage(failure.c_str(), kTitle, MB_ICONERROR | MB_OK);
 }
 
 bool CReaderDlg::OnHelpRequest() {

@@ -139,13 +139,6 @@ TEST(SiteChecks, DeleteRefusesTheBuiltInFirstThenAnEmptyCollectionThenNoMatch) {
   }
 }
 
-// The C run-time's rename does not replace an existing file on Windows; this one does on both.
-bool RenameOver(const std::string& from, const std::string& to) {
-  std::error_code error;
-  std::filesystem::rename(from, to, error);
-  return !error;
-}
-
 bool MustNotReplace(const std::string&, const std::string&) {
   ADD_FAILURE() << "a file was replaced";
   return false;
@@ -160,10 +153,11 @@ bool CutAfterMoves(const std::string& from, const std::string& to) {
   return RenameOver(from, to);
 }
 
-// Moves like RenameOver, except any move out of the file named refusedSource.
-std::string refusedSource;
-bool RefuseOneSource(const std::string& from, const std::string& to) {
-  return std::filesystem::path(from).filename() != refusedSource && RenameOver(from, to);
+// Moves like RenameOver, except any move out of a file named in refusedSources.
+std::set<std::string> refusedSources;
+bool RefuseSources(const std::string& from, const std::string& to) {
+  return refusedSources.count(std::filesystem::path(from).filename().string()) == 0 &&
+         RenameOver(from, to);
 }
 
 class CollectionFilesTest : public TempFileTest {
@@ -300,15 +294,15 @@ TEST_F(CollectionFilesTest, AFailedReplaceKeepsTheEarlierPair) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.refused);
     WriteEarlierPair();
-    refusedSource = c.refused;
-    EXPECT_EQ(SaveCollectionFiles(later_, files_, RefuseOneSource), c.outcome);
+    refusedSources = {c.refused};
+    EXPECT_EQ(SaveCollectionFiles(later_, files_, RefuseSources), c.outcome);
     ExpectEarlierPairAlone();
   }
   // With no earlier pair, the new descriptions do not stay alone either.
   std::filesystem::remove(files_.addresses);
   std::filesystem::remove(files_.descriptions);
-  refusedSource = "data.ini.new";
-  EXPECT_EQ(SaveCollectionFiles(later_, files_, RefuseOneSource), SaveOutcome::AddressesFailed);
+  refusedSources = {"data.ini.new"};
+  EXPECT_EQ(SaveCollectionFiles(later_, files_, RefuseSources), SaveOutcome::AddressesFailed);
   EXPECT_TRUE(Names().empty());
 }
 
@@ -355,16 +349,18 @@ TEST_F(CollectionFilesTest, ASaveCutOffAnywhereLeavesOneWholePairAfterTheNextSta
       } catch (const Cut&) {
         cut = true;
       }
-      if (!cut && earlier) WriteFile(files_.descriptions + ".old", earlierDescriptions_);
-      FinishInterruptedSave(files_, RenameOver);
+      // Complete but for the removal of what waited beside desc.ini.
+      if (!cut) WriteFile(files_.descriptions + ".old", earlier ? earlierDescriptions_ : "");
+      EXPECT_TRUE(FinishInterruptedSave(files_, RenameOver));
       if (!cut) {
         ExpectLaterPairAlone();
         break;
       }
       if (earlier) {
         ExpectEarlierPairAlone();
-      } else {
-        EXPECT_TRUE(Names().empty());
+      } else {  // no addresses, and descriptions that read as none
+        EXPECT_EQ(Names(), std::set<std::string>{"desc.ini"});
+        EXPECT_EQ(ReadFile(files_.descriptions), "");
       }
     }
   }
@@ -375,6 +371,55 @@ TEST_F(CollectionFilesTest, ASaveCutOffAnywhereLeavesOneWholePairAfterTheNextSta
   ExpectEarlierPairAlone();
   FinishInterruptedSave(files_, MustNotReplace);
   ExpectEarlierPairAlone();
+}
+
+// A file in the way (held by another program) or a second failure never costs the earlier pair:
+// while it cannot be put right, PairToRead still finds it, and no save goes over it.
+TEST_F(CollectionFilesTest, PuttingACutOffSaveRightNeverLosesTheEarlierPair) {
+  const std::string newDescriptions = "New A\r\nNew B\r\nNew C\r\n";
+  const std::string descriptionsAside = files_.descriptions + ".old";
+  // Cut off after desc.ini was replaced: only desc.ini.old holds the earlier descriptions.
+  auto writeCutOffPair = [&] {
+    WriteFile(files_.addresses, earlierAddresses_);
+    WriteFile(files_.descriptions, newDescriptions);
+    WriteFile(descriptionsAside, earlierDescriptions_);
+    WriteFile(files_.addresses + ".new", "new/a\r\n");
+  };
+  writeCutOffPair();
+  const std::set<std::string> cutOff = Names();
+  const CollectionFiles toRead = PairToRead(files_);
+  EXPECT_EQ(toRead.addresses, files_.addresses);
+  EXPECT_EQ(toRead.descriptions, descriptionsAside);
+  EXPECT_FALSE(FinishInterruptedSave(files_, RefuseToReplace));
+  EXPECT_EQ(SaveCollectionFiles(later_, files_, RefuseToReplace), SaveOutcome::DescriptionsFailed);
+  EXPECT_EQ(Names(), cutOff);
+  EXPECT_EQ(ReadFile(descriptionsAside), earlierDescriptions_);
+  // The next save puts it right first, and then saves.
+  EXPECT_EQ(SaveCollectionFiles(later_, files_, RenameOver), SaveOutcome::Saved);
+  ExpectLaterPairAlone();
+
+  // A putting right cut off between moving back and removing the temporaries.
+  WriteEarlierPair();
+  WriteFile(files_.addresses + ".new", "new/a\r\n");
+  EXPECT_TRUE(FinishInterruptedSave(files_, MustNotReplace));
+  ExpectEarlierPairAlone();
+
+  // A save whose addresses cannot be replaced, and whose earlier descriptions cannot be moved back
+  // either: what it leaves marks the state, and the next start puts the earlier pair back.
+  for (const bool earlier : {true, false}) {
+    SCOPED_TRACE(earlier ? "earlier pair" : "first save");
+    for (const std::string& name : Names()) std::filesystem::remove(In(name));
+    if (earlier) WriteEarlierPair();
+    refusedSources = {"data.ini.new", "desc.ini.old"};
+    EXPECT_EQ(SaveCollectionFiles(later_, files_, RefuseSources), SaveOutcome::AddressesFailed);
+    EXPECT_EQ(PairToRead(files_).descriptions, earlier ? descriptionsAside : files_.descriptions);
+    EXPECT_TRUE(FinishInterruptedSave(files_, RenameOver));
+    if (earlier) {
+      ExpectEarlierPairAlone();
+    } else {
+      EXPECT_TRUE(Names().empty());
+    }
+  }
 }
 
 // The installed pair at start-up: a missing file is a collection not saved yet; a file that is

@@ -80,14 +80,6 @@ TEST_F(LineFileTest, WritesCrLfAndReadsBack) {
   EXPECT_EQ(Read(98), lines);
 }
 
-// The C run-time's rename does not replace an existing file on Windows; this one does on both.
-bool RenameOver(const std::string& from, const std::string& to) {
-  std::error_code error;
-  std::filesystem::rename(from, to, error);
-  return !error;
-}
-bool RefuseToReplace(const std::string&, const std::string&) { return false; }
-
 TEST_F(LineFileTest, SaveReplacesOnlyAfterACompleteWrite) {
   Write("earlier\r\n");
   ASSERT_FALSE(SaveLineFile(path_, {"later"}, RefuseToReplace));

@@ -67,16 +67,10 @@ TEST_F(ReaderFilesTest, UserChapterKeepsFileLinesAndSplitsLongOnes) {
   Write("User Defined Commands and Tips\r\n\r\n   ls -la | more\r\n\r\n" + std::string(120, 'x') +
         "\r\n");
   ReadUserChapter(path_, lines);
-  EXPECT_EQ(lines, (std::vector<std::string>{"User Defined Commands and Tips", "", "   ls -la | more",
-                                             "", std::string(98, 'x'), std::string(22, 'x')}));
+  EXPECT_EQ(lines, (std::vector<std::string>{"User Defined Commands and Tips", "",
+                                             "   ls -la | more", "", std::string(98, 'x'),
+                                             std::string(22, 'x')}));
 }
-
-bool RenameOver(const std::string& from, const std::string& to) {
-  std::error_code error;
-  std::filesystem::rename(from, to, error);
-  return !error;
-}
-bool RefuseReplace(const std::string&, const std::string&) { return false; }
 
 // Adding reads the chapter as the file holds it and writes it back with the entry and an empty
 // line; a file that is there but cannot be read, or a save that fails, leaves the file as it was.
@@ -96,7 +90,7 @@ TEST_F(ReaderFilesTest, AddingAnEntryKeepsEveryEarlierEntryOrNothingChanges) {
       {"earlier entries, a long line in pieces", earlier.c_str(), RenameOver, UserEntryAdd::Added,
        "User Defined Commands and Tips\r\n\r\nls\r\n\r\n" + std::string(98, 'x') + "\r\n" +
            std::string(22, 'x') + "\r\ndf -h\r\n\r\n"},
-      {"not saved", earlier.c_str(), RefuseReplace, UserEntryAdd::NotSaved, earlier},
+      {"not saved", earlier.c_str(), RefuseToReplace, UserEntryAdd::NotSaved, earlier},
       {"unreadable", "folder", RenameOver, UserEntryAdd::Unreadable, ""},
   };
   for (const auto& c : cases) {

@@ -18,6 +18,15 @@
 
 namespace lunetar {
 
+// The C run-time's rename does not replace an existing file on Windows; this one does on both,
+// standing in for the programs' own replace.
+inline bool RenameOver(const std::string& from, const std::string& to) {
+  std::error_code error;
+  std::filesystem::rename(from, to, error);
+  return !error;
+}
+inline bool RefuseToReplace(const std::string&, const std::string&) { return false; }
+
 class TempFileTest : public ::testing::Test {
  protected:
   std::filesystem::path folder_;  // the test's own folder
