@@ -23,9 +23,10 @@ std::string CatalogFixture::FileOf(const Lines& lines) {
   return bytes;
 }
 
-void CatalogFixture::WriteCollection(const Lines& addresses, const Lines& descriptions) {
-  WriteFile(InstalledFile("data.ini"), FileOf(addresses));
-  WriteFile(InstalledFile("desc.ini"), FileOf(descriptions));
+void CatalogFixture::WriteCollection(const Lines& addresses, const Lines& descriptions,
+                                     const std::string& folder) {
+  WriteFile(folder + "data.ini", FileOf(addresses));
+  WriteFile(folder + "desc.ini", FileOf(descriptions));
 }
 
 Lines CatalogFixture::Addresses() const { return ListLines(catalog_, IDC_ADDRESSES); }

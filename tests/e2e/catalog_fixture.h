@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "driver.h"
@@ -58,19 +59,32 @@ class CatalogFixture : public SuiteTest {
   void ExpectSelection(int row, const std::string& destination);
 
   HWND catalog_ = nullptr;
+  // The built-in site and one other, as many tests begin.
+  const Lines addresses_ = {kBuiltInAddress, "https://a.example/"};
+  const Lines descriptions_ = {kBuiltInDescription, "Alpha"};
 
  public:
   static constexpr const char* kTitle = "SARNOVO";
   static const char* const kBuiltInAddress;
   static const char* const kBuiltInDescription;
 
+  using Pair = std::pair<std::string, std::string>;
+
   static std::string InstalledFile(const char* name) { return kCatalogFolder + std::string(name); }
   // The names of the files in the collection folder, sorted.
   static Lines CatalogFiles() { return FolderFiles(kCatalogFolder); }
-  // Lines as a collection file holds them: each followed by CR LF.
+  // Lines as a collection file holds them: each followed by CR LF; and a pair of such files.
   static std::string FileOf(const Lines& lines);
-  // The installed pair, data.ini and desc.ini.
-  static void WriteCollection(const Lines& addresses, const Lines& descriptions);
+  static Pair PairOf(const Lines& addresses, const Lines& descriptions) {
+    return {FileOf(addresses), FileOf(descriptions)};
+  }
+  // The bytes of data.ini and desc.ini in folder (ending in "\\"), the installed pair by default.
+  static Pair PairIn(const std::string& folder = kCatalogFolder) {
+    return {FileBytes(folder + "data.ini"), FileBytes(folder + "desc.ini")};
+  }
+  // Writes data.ini and desc.ini in folder, the installed pair by default.
+  static void WriteCollection(const Lines& addresses, const Lines& descriptions,
+                              const std::string& folder = kCatalogFolder);
 };
 
 }  // namespace e2e

@@ -63,8 +63,7 @@ TEST_F(CatalogTest, FirstStartShowsOnlyTheBuiltInSite) {
   EXPECT_EQ(Ask(GetDlgItem(catalog_, IDC_DESTINATION), EM_GETLIMITTEXT), 180);
 
   PressExpecting(catalog_, IDC_SAVE, kSaved);
-  EXPECT_EQ(Installed("data.ini"), FileOf({kBuiltInAddress}));
-  EXPECT_EQ(Installed("desc.ini"), FileOf({kBuiltInDescription}));
+  EXPECT_EQ(PairIn(), PairOf({kBuiltInAddress}, {kBuiltInDescription}));
 }
 
 TEST_F(CatalogTest, SelectingARowSelectsItsPartnerInTheOtherList) {
@@ -88,8 +87,7 @@ TEST_F(CatalogTest, SelectingARowSelectsItsPartnerInTheOtherList) {
   PressExpecting(catalog_, IDOK, kSelectFirst);
   PressExpecting(catalog_, IDC_DELETE, "Please select a web site first.   ");
   PressExpecting(catalog_, IDC_SAVE, kSaved);
-  EXPECT_EQ(Installed("data.ini"), FileOf(addresses));
-  EXPECT_EQ(Installed("desc.ini"), FileOf(descriptions));
+  EXPECT_EQ(PairIn(), PairOf(addresses, descriptions));
 
   // The other way round: a description without an address, selected by hand and found by Find.
   PostClick(catalog_, IDCANCEL);
@@ -132,8 +130,8 @@ TEST_F(CatalogTest, DeleteAsksThenRemovesTheSelectedSiteAndSaves) {
   EXPECT_EQ(Addresses(), (Lines{kBuiltInAddress, "https://b.example/"}));
   EXPECT_EQ(Descriptions(), (Lines{kBuiltInDescription, "Beta"}));
   ExpectSelection(LB_ERR, "");
-  EXPECT_EQ(Installed("data.ini"), FileOf({kBuiltInAddress, "https://b.example/"}));
-  EXPECT_EQ(Installed("desc.ini"), FileOf({kBuiltInDescription, "Beta"}));
+  EXPECT_EQ(PairIn(),
+            PairOf({kBuiltInAddress, "https://b.example/"}, {kBuiltInDescription, "Beta"}));
 }
 
 TEST_F(CatalogTest, ConnectSavesAndOpensTheAddressInTheBrowser) {
@@ -154,20 +152,12 @@ TEST_F(CatalogTest, ConnectSavesAndOpensTheAddressInTheBrowser) {
 
   SelectRow(catalog_, IDC_DESCRIPTIONS, 1);
   Press(catalog_, IDOK);
-  std::vector<Record> records = WaitForRecords(1);
-  ASSERT_EQ(records.size(), 1u);
-  EXPECT_EQ(records[0].program, "browser.exe");
-  ASSERT_EQ(records[0].arguments.size(), 2u) << "the address must arrive as one argument";
-  EXPECT_EQ(records[0].arguments[1], address);
-  EXPECT_EQ(Installed("data.ini"), FileOf({kBuiltInAddress, address}));
-  EXPECT_EQ(Installed("desc.ini"), FileOf({kBuiltInDescription, "Two words"}));
+  EXPECT_TRUE(Started(1, "browser.exe", address));
+  EXPECT_EQ(PairIn(), PairOf({kBuiltInAddress, address}, {kBuiltInDescription, "Two words"}));
 
   // A double-click on an address selects its row and connects.
   DoubleClickRow(catalog_, IDC_ADDRESSES, 0);
-  records = WaitForRecords(2);
-  ASSERT_EQ(records.size(), 2u);
-  ASSERT_EQ(records[1].arguments.size(), 2u);
-  EXPECT_EQ(records[1].arguments[1], kBuiltInAddress);
+  EXPECT_TRUE(Started(2, "browser.exe", kBuiltInAddress));
   EXPECT_TRUE(Eventually("the first row selected in both lists", [&] {
     return ListSelection(catalog_, IDC_DESCRIPTIONS) == 0 && Destination() == kBuiltInAddress;
   }));
@@ -184,8 +174,7 @@ TEST_F(CatalogTest, ExitSavesAndHandsOverToTheLauncher) {
   EXPECT_EQ(records[0].folder + "\\", kProgramFolder);
   EXPECT_EQ(records[0].arguments,
             (std::vector<std::string>{"C:\\Program Files\\Lunetar\\launch.exe", "execv"}));
-  EXPECT_EQ(Installed("data.ini"), FileOf({kBuiltInAddress}));
-  EXPECT_EQ(Installed("desc.ini"), FileOf({kBuiltInDescription}));
+  EXPECT_EQ(PairIn(), PairOf({kBuiltInAddress}, {kBuiltInDescription}));
 
   // With no descriptions the collection is empty: the close box tells so and still hands over.
   WriteFile(InstalledFile("desc.ini"), "");
@@ -195,8 +184,7 @@ TEST_F(CatalogTest, ExitSavesAndHandsOverToTheLauncher) {
   Expect(kEmpty);
   ASSERT_TRUE(WaitForExit());
   EXPECT_EQ(WaitForRecords(2).size(), 2u);
-  EXPECT_EQ(Installed("data.ini"), FileOf({kBuiltInAddress}));
-  EXPECT_EQ(Installed("desc.ini"), "");
+  EXPECT_EQ(PairIn(), PairOf({kBuiltInAddress}, {}));
 }
 
 TEST_F(CatalogTest, AddChecksTheTextsAndAppendsTheSite) {
@@ -239,8 +227,8 @@ TEST_F(CatalogTest, AddChecksTheTextsAndAppendsTheSite) {
   HWND box = WaitForWindow("#32770", kTitle);
   ASSERT_TRUE(box);
   EXPECT_EQ(MessageBoxText(box), Added(address));
-  EXPECT_EQ(Installed("data.ini"), FileOf({kBuiltInAddress, "abc/page", address}));
-  EXPECT_EQ(Installed("desc.ini"), FileOf({kBuiltInDescription, "ABC", description}));
+  EXPECT_EQ(PairIn(), PairOf({kBuiltInAddress, "abc/page", address},
+                             {kBuiltInDescription, "ABC", description}));
   ASSERT_TRUE(Answer(box, IDOK));
   ExpectNoMoreMessages();
   EXPECT_EQ(Addresses(), (Lines{kBuiltInAddress, "abc/page", address}));
@@ -272,7 +260,7 @@ TEST_F(CatalogTest, AddChecksTheTextsAndAppendsTheSite) {
 
 TEST_F(CatalogTest, AddWhoseSaveFailsKeepsTheEarlierPairAndTheUnsavedSite) {
   WriteCollection({kBuiltInAddress}, {kBuiltInDescription});
-  const std::string addresses = Installed("data.ini"), descriptions = Installed("desc.ini");
+  const Pair earlier = PairIn();
   ASSERT_TRUE(Open());
   {
     HeldFile inUse(InstalledFile("data.ini"));  // another program has the addresses open
@@ -284,8 +272,7 @@ TEST_F(CatalogTest, AddWhoseSaveFailsKeepsTheEarlierPairAndTheUnsavedSite) {
     ExpectSelection(LB_ERR, "");
     // The message gone, the catalog has the keyboard again.
     EXPECT_TRUE(Eventually("the catalog to be active", [&] { return GetForegroundWindow() == catalog_; }));
-    EXPECT_EQ(Installed("data.ini"), addresses);
-    EXPECT_EQ(Installed("desc.ini"), descriptions) << "the pair on disk still belongs together";
+    EXPECT_EQ(PairIn(), earlier) << "the pair on disk still belongs together";
     for (const char* left : {"data.ini.new", "desc.ini.new", "desc.ini.old"}) {
       EXPECT_FALSE(FileExists(InstalledFile(left))) << left;
     }
@@ -293,8 +280,8 @@ TEST_F(CatalogTest, AddWhoseSaveFailsKeepsTheEarlierPairAndTheUnsavedSite) {
   }
   // Once the file is free, the next save keeps the site.
   PressExpecting(catalog_, IDC_SAVE, kSaved);
-  EXPECT_EQ(Installed("data.ini"), FileOf({kBuiltInAddress, "https://new.example/"}));
-  EXPECT_EQ(Installed("desc.ini"), FileOf({kBuiltInDescription, "New"}));
+  EXPECT_EQ(PairIn(),
+            PairOf({kBuiltInAddress, "https://new.example/"}, {kBuiltInDescription, "New"}));
 }
 
 TEST_F(CatalogTest, FindSelectsTheFirstSiteWhoseDescriptionBeginsWithTheText) {
@@ -328,9 +315,7 @@ TEST_F(CatalogTest, FindSelectsTheFirstSiteWhoseDescriptionBeginsWithTheText) {
 
 TEST_F(CatalogTest, BackupWritesBothFilesOrTellsWhyNot) {
   ASSERT_TRUE(DriveA::Available()) << "drive A: is not mapped (LUNETAR_DRIVE_A)";
-  const Lines addresses = {kBuiltInAddress, "https://a.example/"};
-  const Lines descriptions = {kBuiltInDescription, "Alpha"};
-  WriteCollection(addresses, descriptions);
+  WriteCollection(addresses_, descriptions_);
   ASSERT_TRUE(Open());
   RunWithDisk(IDC_BACKUP, kBackupFailed);  // no disk in the drive
 
@@ -348,31 +333,28 @@ TEST_F(CatalogTest, BackupWritesBothFilesOrTellsWhyNot) {
 
   DriveA::Insert();
   RunWithDisk(IDC_BACKUP, kBackupDone);
-  EXPECT_EQ(FileBytes(DriveA::File("data.ini")), FileOf(addresses));
-  EXPECT_EQ(FileBytes(DriveA::File("desc.ini")), FileOf(descriptions));
+  EXPECT_EQ(PairIn(DriveA::kFolder), PairOf(addresses_, descriptions_));
   EXPECT_EQ(DriveA::Files().size(), 2u);
-  EXPECT_EQ(Installed("data.ini"), FileOf(addresses));
+  EXPECT_EQ(Installed("data.ini"), FileOf(addresses_));
 }
 
 TEST_F(CatalogTest, RestoreReadsBothFilesBeforeChangingAnything) {
   ASSERT_TRUE(DriveA::Available()) << "drive A: is not mapped (LUNETAR_DRIVE_A)";
-  const Lines addresses = {kBuiltInAddress, "https://a.example/"};
-  const Lines descriptions = {kBuiltInDescription, "Alpha"};
-  WriteCollection(addresses, descriptions);
+  WriteCollection(addresses_, descriptions_);
   ASSERT_TRUE(Open());
   DriveA::Insert();
   WriteFile(DriveA::File("desc.ini"), FileOf({"Backed up"}));
   RunWithDisk(IDC_RESTORE, kCannotRestoreSites);
-  EXPECT_EQ(Addresses(), addresses);
-  EXPECT_EQ(Descriptions(), descriptions);
+  EXPECT_EQ(Addresses(), addresses_);
+  EXPECT_EQ(Descriptions(), descriptions_);
 
   ASSERT_TRUE(DeleteFileA(DriveA::File("desc.ini").c_str()));
   WriteFile(DriveA::File("data.ini"), FileOf({"https://backed.example/"}));
   RunWithDisk(IDC_RESTORE,
               "Can not restore descriptions.\nPlease make sure you have inserted your backup "
               "disk.    ");
-  EXPECT_EQ(Addresses(), addresses);
-  EXPECT_EQ(Descriptions(), descriptions);
+  EXPECT_EQ(Addresses(), addresses_);
+  EXPECT_EQ(Descriptions(), descriptions_);
 
   // Both files: the lists take them, the selection goes, and nothing is written yet.
   WriteFile(DriveA::File("desc.ini"), FileOf({"Backed up"}));
@@ -381,11 +363,10 @@ TEST_F(CatalogTest, RestoreReadsBothFilesBeforeChangingAnything) {
   EXPECT_EQ(Addresses(), Lines{"https://backed.example/"});
   EXPECT_EQ(Descriptions(), Lines{"Backed up"});
   ExpectSelection(LB_ERR, "");
-  EXPECT_EQ(Installed("data.ini"), FileOf(addresses));
+  EXPECT_EQ(Installed("data.ini"), FileOf(addresses_));
 
   // Empty files empty the collection, which then cannot be saved, backed up or deleted from.
-  WriteFile(DriveA::File("data.ini"), "");
-  WriteFile(DriveA::File("desc.ini"), "");
+  WriteCollection({}, {}, DriveA::kFolder);
   RunWithDisk(IDC_RESTORE, kRestored);
   EXPECT_TRUE(Addresses().empty());
   EXPECT_TRUE(Descriptions().empty());
@@ -393,8 +374,7 @@ TEST_F(CatalogTest, RestoreReadsBothFilesBeforeChangingAnything) {
     PressExpecting(catalog_, command, kEmpty);
     ExpectNoMoreMessages();
   }
-  EXPECT_EQ(Installed("data.ini"), FileOf(addresses));
-  EXPECT_EQ(Installed("desc.ini"), FileOf(descriptions));
+  EXPECT_EQ(PairIn(), PairOf(addresses_, descriptions_));
   EXPECT_EQ(FileBytes(DriveA::File("data.ini")), "");
 }
 

@@ -295,14 +295,10 @@ TEST_F(ReportTest, PrintWritesTheSelectedSiteThenSavesAndOpensTheEditor) {
   Press(catalog_, IDC_PRINT);
   EXPECT_EQ(Installed("report.txt"), std::string("Weather forecast\r\n\r\n") +
                                          "https://weather.example/today\r\n\r\n" + kCopyright);
-  EXPECT_EQ(Installed("data.ini"), FileOf({kBuiltInAddress, "https://weather.example/today"}));
-  EXPECT_EQ(Installed("desc.ini"), FileOf({kBuiltInDescription, "Weather forecast"}));
-  std::vector<Record> records = WaitForRecords(1);
-  ASSERT_EQ(records.size(), 1u);
-  EXPECT_EQ(records[0].program, "editor.exe");
-  EXPECT_EQ(records[0].folder + "\\", kProgramFolder);
-  ASSERT_EQ(records[0].arguments.size(), 2u) << "the report's path must arrive as one argument";
-  EXPECT_EQ(records[0].arguments[1], kReport);
+  EXPECT_EQ(PairIn(), PairOf({kBuiltInAddress, "https://weather.example/today"},
+                             {kBuiltInDescription, "Weather forecast"}));
+  ASSERT_TRUE(Started(1, "editor.exe", kReport));
+  EXPECT_EQ(Records()[0].folder + "\\", kProgramFolder);
   ExpectNoMoreMessages();
 }
 
@@ -363,11 +359,7 @@ TEST_F(ReportTest, PrintAllAsksThenReportsTheFilesWhole) {
                                          "\r\n\r\nAlpha\r\nhttps://a.example/\r\n\r\n"
                                          "Beta\r\nhttps://b.example/\r\n\r\n" +
                                          kCopyright);
-  std::vector<Record> records = WaitForRecords(1);
-  ASSERT_EQ(records.size(), 1u);
-  EXPECT_EQ(records[0].program, "editor.exe");
-  ASSERT_EQ(records[0].arguments.size(), 2u);
-  EXPECT_EQ(records[0].arguments[1], kReport);
+  EXPECT_TRUE(Started(1, "editor.exe", kReport));
 }
 
 class ToolsTest : public CatalogFixture {
@@ -413,7 +405,7 @@ TEST_F(ToolsTest, CancelEscAndTheCloseBoxEndTools) {
 }
 
 TEST_F(ToolsTest, SaveWritesTheInstalledFilesSilentlyAndToolsComesBack) {
-  WriteCollectionWithLf({kBuiltInAddress, "https://a.example/"}, {kBuiltInDescription, "Alpha"});
+  WriteCollectionWithLf(addresses_, descriptions_);
   ASSERT_TRUE(Open());
   HWND tools = OpenTools();
   ASSERT_TRUE(tools);
@@ -421,13 +413,12 @@ TEST_F(ToolsTest, SaveWritesTheInstalledFilesSilentlyAndToolsComesBack) {
   tools = NextTools(tools);
   ASSERT_TRUE(tools) << "Tools did not come back after Save";
   EXPECT_FALSE(FindVisibleWindow("#32770", kTitle)) << "no word of success";
-  EXPECT_EQ(Installed("data.ini"), FileOf({kBuiltInAddress, "https://a.example/"}));
-  EXPECT_EQ(Installed("desc.ini"), FileOf({kBuiltInDescription, "Alpha"}));
+  EXPECT_EQ(PairIn(), PairOf(addresses_, descriptions_));
 
   // A save that fails still says so, leaves the pair as it was (LF, which a save would not
   // write) and no temporary, and Tools comes back after it.
-  WriteCollectionWithLf({kBuiltInAddress, "https://a.example/"}, {kBuiltInDescription, "Alpha"});
-  const std::string addresses = Installed("data.ini"), descriptions = Installed("desc.ini");
+  WriteCollectionWithLf(addresses_, descriptions_);
+  const Pair earlier = PairIn();
   {
     HeldFile inUse(InstalledFile("data.ini"));
     ASSERT_TRUE(inUse.IsHeld());
@@ -436,8 +427,7 @@ TEST_F(ToolsTest, SaveWritesTheInstalledFilesSilentlyAndToolsComesBack) {
     tools = NextTools(tools);
     ASSERT_TRUE(tools) << "Tools did not come back after a failed Save";
   }
-  EXPECT_EQ(Installed("data.ini"), addresses);
-  EXPECT_EQ(Installed("desc.ini"), descriptions);
+  EXPECT_EQ(PairIn(), earlier);
   EXPECT_EQ(CatalogFiles(), (Lines{"data.ini", "desc.ini"})) << "no temporary left";
   PostClick(tools, IDCANCEL);
   ExpectToolsEnded(tools);
@@ -457,8 +447,7 @@ TEST_F(ToolsTest, RestoreRunsAsTheButtonDoesAndToolsComesBack) {
   EXPECT_EQ(Addresses(), Lines{kBuiltInAddress});
 
   DriveA::Insert();
-  WriteFile(DriveA::File("data.ini"), FileOf({"https://backed.example/"}));
-  WriteFile(DriveA::File("desc.ini"), FileOf({"Backed up"}));
+  WriteCollection({"https://backed.example/"}, {"Backed up"}, DriveA::kFolder);
   PostClick(tools, IDC_TOOLS_RESTORE);
   Expect(kInsertDisk);
   Expect(kRestored);
@@ -475,14 +464,9 @@ TEST_F(ToolsTest, UpdatesOpensTheProductPageEachTimeAndToolsStays) {
   ASSERT_TRUE(Open());
   HWND tools = OpenTools();
   ASSERT_TRUE(tools);
-  Press(tools, IDC_TOOLS_UPDATES);
-  Press(tools, IDC_TOOLS_UPDATES);
-  std::vector<Record> records = WaitForRecords(2);
-  ASSERT_EQ(records.size(), 2u);
-  for (const Record& record : records) {
-    EXPECT_EQ(record.program, "browser.exe");
-    ASSERT_EQ(record.arguments.size(), 2u) << "the address must arrive as one argument";
-    EXPECT_EQ(record.arguments[1], "https://lunetar.example/korvadex/");
+  for (std::size_t count : {1, 2}) {
+    Press(tools, IDC_TOOLS_UPDATES);
+    EXPECT_TRUE(Started(count, "browser.exe", "https://lunetar.example/korvadex/"));
   }
   EXPECT_TRUE(IsWindowVisible(tools)) << "Updates keeps the same Tools dialog";
   ExpectNoMoreMessages();

@@ -175,10 +175,11 @@ class DriveA {
   static void Insert();
   static void Insert(Disk disk);
   static void Eject();
+  static constexpr const char* kFolder = "A:\\";
   // The names of the files on the disk in A:, sorted.
-  static Lines Files() { return FolderFiles("A:\\"); }
+  static Lines Files() { return FolderFiles(kFolder); }
   // A file on the inserted disk, as "A:\name".
-  static std::string File(const std::string& name) { return "A:\\" + name; }
+  static std::string File(const std::string& name) { return kFolder + name; }
 };
 
 }  // namespace e2e

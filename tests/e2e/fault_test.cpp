@@ -28,9 +28,6 @@ std::string CannotSaveUnread(const std::string& file) {
 
 class FaultTest : public CatalogFixture {
  protected:
-  const Lines addresses_ = {kBuiltInAddress, "https://a.example/"};
-  const Lines descriptions_ = {kBuiltInDescription, "Alpha"};
-
   // Starts the catalog, which shows text over its window, and answers the message.
   HWND OpenExpecting(const std::string& text) {
     HWND box = Start("sarnovo.exe", "#32770", kTitle);
@@ -62,7 +59,7 @@ TEST_F(FaultTest, AddOnAFullOrWriteProtectedFolderKeepsTheEarlierPair) {
       {"desc.ini read-only", {"desc.ini"}, kReadOnlyAttribute, kDescriptionsNotSaved},
   };
   WriteCollection(addresses_, descriptions_);
-  const std::string addresses = Installed("data.ini"), descriptions = Installed("desc.ini");
+  const Pair earlier = PairIn();
   ASSERT_TRUE(Open());
   Lines added;
   for (const auto& cell : cells) {
@@ -81,8 +78,7 @@ TEST_F(FaultTest, AddOnAFullOrWriteProtectedFolderKeepsTheEarlierPair) {
     AddSite(added.back(), "New");
     Expect(cell.message);
     ExpectNoMoreMessages();
-    EXPECT_EQ(Installed("data.ini"), addresses);
-    EXPECT_EQ(Installed("desc.ini"), descriptions);
+    EXPECT_EQ(PairIn(), earlier);
     EXPECT_EQ(CatalogFiles(), (Lines{"data.ini", "desc.ini"})) << "no temporary left";
     if (cell.how == kReadOnlyAttribute) {
       for (const std::string& name : cell.files) {
@@ -105,7 +101,7 @@ TEST_F(FaultTest, AddOnAFullOrWriteProtectedFolderKeepsTheEarlierPair) {
 TEST_F(FaultTest, ACollectionFileLockedAtStartIsNeverWrittenOver) {
   ASSERT_TRUE(DriveA::Available()) << "drive A: is not mapped (LUNETAR_DRIVE_A)";
   WriteCollection({"https://a.example/"}, {"Alpha"});
-  const std::string addresses = Installed("data.ini"), descriptions = Installed("desc.ini");
+  const Pair earlier = PairIn();
   std::size_t handOvers = 0;
   for (const char* name : {"data.ini", "desc.ini"}) {
     SCOPED_TRACE(name);
@@ -137,8 +133,7 @@ TEST_F(FaultTest, ACollectionFileLockedAtStartIsNeverWrittenOver) {
     ASSERT_TRUE(WaitForExit()) << "Exit hands over all the same";
     ++handOvers;
     EXPECT_EQ(WaitForRecords(handOvers).size(), handOvers);
-    EXPECT_EQ(Installed("data.ini"), addresses);
-    EXPECT_EQ(Installed("desc.ini"), descriptions);
+    EXPECT_EQ(PairIn(), earlier);
     EXPECT_EQ(CatalogFiles(), (Lines{"data.ini", "desc.ini"}));
   }
   for (const Record& record : Records()) EXPECT_EQ(record.program, "launch.exe");
@@ -153,12 +148,10 @@ TEST_F(FaultTest, RestoreAfterALockedStartSavesTheRestoredCollection) {
     ASSERT_TRUE(OpenExpecting(CannotRead(InstalledFile("desc.ini"))));
   }
   DriveA::Insert();
-  WriteFile(DriveA::File("data.ini"), FileOf({"https://backed.example/"}));
-  WriteFile(DriveA::File("desc.ini"), FileOf({"Backed up"}));
+  WriteCollection({"https://backed.example/"}, {"Backed up"}, DriveA::kFolder);
   RunWithDisk(IDC_RESTORE, kRestored);
   PressExpecting(catalog_, IDC_SAVE, kSaved);
-  EXPECT_EQ(Installed("data.ini"), FileOf({"https://backed.example/"}));
-  EXPECT_EQ(Installed("desc.ini"), FileOf({"Backed up"}));
+  EXPECT_EQ(PairIn(), PairOf({"https://backed.example/"}, {"Backed up"}));
 }
 
 // A save writes desc.ini.new and data.ini.new, moves desc.ini to desc.ini.old (a first save,
@@ -241,8 +234,7 @@ TEST_F(FaultTest, ACutOffBackupIsRestoredAsTheEarlierPairAndBackedUpOverWhole) {
   for (const auto& file : cutOff) WriteFile(DriveA::File(file.first), file.second);
   RunWithDisk(IDC_BACKUP, kBackupDone);
   EXPECT_EQ(DriveA::Files(), (Lines{"data.ini", "desc.ini"})) << "no .new or .old file";
-  EXPECT_EQ(FileBytes(DriveA::File("data.ini")), FileOf(addresses_));
-  EXPECT_EQ(FileBytes(DriveA::File("desc.ini")), FileOf(descriptions_));
+  EXPECT_EQ(PairIn(DriveA::kFolder), PairOf(addresses_, descriptions_));
 
   // Restore reads the earlier pair and changes no file of the disk.
   DriveA::Eject();
@@ -356,8 +348,7 @@ TEST_F(FaultTest, HostileTextsAreAddedSavedAndHandedOnAsTyped) {
     descriptions.push_back(site.description);
   }
   ExpectNoMoreMessages();
-  EXPECT_EQ(Installed("data.ini"), FileOf(addresses));
-  EXPECT_EQ(Installed("desc.ini"), FileOf(descriptions));
+  EXPECT_EQ(PairIn(), PairOf(addresses, descriptions));
   EXPECT_EQ(Addresses(), addresses);
   EXPECT_EQ(Descriptions(), descriptions);
 
@@ -383,11 +374,7 @@ TEST_F(FaultTest, HostileTextsAreAddedSavedAndHandedOnAsTyped) {
   for (int row = 1; row < static_cast<int>(addresses.size()); ++row) {
     SelectRow(catalog_, IDC_ADDRESSES, row);
     Press(catalog_, IDOK);
-    const std::vector<Record> records = WaitForRecords(row);
-    ASSERT_EQ(records.size(), static_cast<std::size_t>(row));
-    EXPECT_EQ(records.back().program, "browser.exe");
-    ASSERT_EQ(records.back().arguments.size(), 2u) << "the address must arrive as one argument";
-    EXPECT_EQ(records.back().arguments[1], addresses[row]);
+    EXPECT_TRUE(Started(row, "browser.exe", addresses[row]));
   }
 }
 

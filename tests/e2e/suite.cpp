@@ -181,4 +181,20 @@ std::vector<Record> SuiteTest::WaitForRecords(std::size_t count) const {
   return records;
 }
 
+::testing::AssertionResult SuiteTest::Started(std::size_t count, const std::string& program,
+                                              const std::string& argument) const {
+  const std::vector<Record> records = WaitForRecords(count);
+  if (records.size() != count) {
+    return ::testing::AssertionFailure() << records.size() << " starts, not " << count;
+  }
+  const Record& last = records.back();
+  if (last.program == program && last.arguments.size() == 2 && last.arguments[1] == argument) {
+    return ::testing::AssertionSuccess();
+  }
+  ::testing::AssertionResult failure = ::testing::AssertionFailure();
+  failure << "started " << last.program << " with";
+  for (const std::string& given : last.arguments) failure << " [" << given << "]";
+  return failure << ", not " << program << " with [" << argument << "] as its one argument";
+}
+
 }  // namespace e2e
