@@ -260,7 +260,7 @@ TEST_F(CatalogTest, AddChecksTheTextsAndAppendsTheSite) {
 
 TEST_F(CatalogTest, AddWhoseSaveFailsKeepsTheEarlierPairAndTheUnsavedSite) {
   WriteCollection({kBuiltInAddress}, {kBuiltInDescription});
-  const Pair earlier = PairIn();
+  const Contents earlier = FolderContents(kCatalogFolder);
   ASSERT_TRUE(Open());
   {
     HeldFile inUse(InstalledFile("data.ini"));  // another program has the addresses open
@@ -272,10 +272,8 @@ TEST_F(CatalogTest, AddWhoseSaveFailsKeepsTheEarlierPairAndTheUnsavedSite) {
     ExpectSelection(LB_ERR, "");
     // The message gone, the catalog has the keyboard again.
     EXPECT_TRUE(Eventually("the catalog to be active", [&] { return GetForegroundWindow() == catalog_; }));
-    EXPECT_EQ(PairIn(), earlier) << "the pair on disk still belongs together";
-    for (const char* left : {"data.ini.new", "desc.ini.new", "desc.ini.old"}) {
-      EXPECT_FALSE(FileExists(InstalledFile(left))) << left;
-    }
+    EXPECT_EQ(FolderContents(kCatalogFolder), earlier)
+        << "the pair on disk still belongs together, and no temporary is left";
     EXPECT_EQ(Addresses(), (Lines{kBuiltInAddress, "https://new.example/"})) << "kept, unsaved";
   }
   // Once the file is free, the next save keeps the site.
@@ -325,9 +323,9 @@ TEST_F(CatalogTest, BackupWritesBothFilesOrTellsWhyNot) {
       break;
     }
     DriveA::Insert(disk);
-    const Lines before = DriveA::Files();
+    const Contents before = FolderContents(DriveA::kFolder);
     RunWithDisk(IDC_BACKUP, kBackupFailed);
-    EXPECT_EQ(DriveA::Files(), before) << "a failed backup leaves the disk as it was";
+    EXPECT_EQ(FolderContents(DriveA::kFolder), before) << "a failed backup leaves the disk";
     DriveA::Eject();
   }
 

@@ -461,6 +461,18 @@ Lines FolderFiles(const std::string& folder) {
   return names;
 }
 
+Contents FolderContents(const std::string& folder) {
+  Contents contents;
+  for (const std::string& name : FolderFiles(folder)) {
+    contents.emplace_back(name, FileBytes(folder + name));
+  }
+  return contents;
+}
+
+void WriteFolder(const std::string& folder, const Contents& files) {
+  for (const auto& file : files) WriteFile(folder + file.first, file.second);
+}
+
 bool EmptyFolder(const std::string& folder) {
   bool emptied = true;
   for (const std::string& name : FolderFiles(folder)) {

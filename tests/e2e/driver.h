@@ -22,6 +22,8 @@
 namespace e2e {
 
 using Lines = std::vector<std::string>;
+// Files by name, each with its bytes.
+using Contents = std::vector<std::pair<std::string, std::string>>;
 // Tool-tip hints: the id of each control and its text.
 using Hints = std::vector<std::pair<int, std::string>>;
 
@@ -109,6 +111,9 @@ void WriteFile(const std::string& path, const std::string& bytes);
 // The names of the files in folder (ending in "\\"), sorted by their bytes; empty when the folder
 // is missing.
 Lines FolderFiles(const std::string& folder);
+// Every file of folder (ending in "\\") with its bytes, sorted by name; and files written there.
+Contents FolderContents(const std::string& folder);
+void WriteFolder(const std::string& folder, const Contents& files);
 // Removes every file of folder (ending in "\\"), read-only ones too; a file that stays (in use,
 // say) fails the test by name.
 bool EmptyFolder(const std::string& folder);

@@ -59,7 +59,7 @@ TEST_F(FaultTest, AddOnAFullOrWriteProtectedFolderKeepsTheEarlierPair) {
       {"desc.ini read-only", {"desc.ini"}, kReadOnlyAttribute, kDescriptionsNotSaved},
   };
   WriteCollection(addresses_, descriptions_);
-  const Pair earlier = PairIn();
+  const Contents earlier = FolderContents(kCatalogFolder);
   ASSERT_TRUE(Open());
   Lines added;
   for (const auto& cell : cells) {
@@ -78,8 +78,7 @@ TEST_F(FaultTest, AddOnAFullOrWriteProtectedFolderKeepsTheEarlierPair) {
     AddSite(added.back(), "New");
     Expect(cell.message);
     ExpectNoMoreMessages();
-    EXPECT_EQ(PairIn(), earlier);
-    EXPECT_EQ(CatalogFiles(), (Lines{"data.ini", "desc.ini"})) << "no temporary left";
+    EXPECT_EQ(FolderContents(kCatalogFolder), earlier) << "the pair as it was, no temporary";
     if (cell.how == kReadOnlyAttribute) {
       for (const std::string& name : cell.files) {
         const std::string file = InstalledFile(name.c_str());
@@ -101,7 +100,7 @@ TEST_F(FaultTest, AddOnAFullOrWriteProtectedFolderKeepsTheEarlierPair) {
 TEST_F(FaultTest, ACollectionFileLockedAtStartIsNeverWrittenOver) {
   ASSERT_TRUE(DriveA::Available()) << "drive A: is not mapped (LUNETAR_DRIVE_A)";
   WriteCollection({"https://a.example/"}, {"Alpha"});
-  const Pair earlier = PairIn();
+  const Contents earlier = FolderContents(kCatalogFolder);
   std::size_t handOvers = 0;
   for (const char* name : {"data.ini", "desc.ini"}) {
     SCOPED_TRACE(name);
@@ -133,8 +132,7 @@ TEST_F(FaultTest, ACollectionFileLockedAtStartIsNeverWrittenOver) {
     ASSERT_TRUE(WaitForExit()) << "Exit hands over all the same";
     ++handOvers;
     EXPECT_EQ(WaitForRecords(handOvers).size(), handOvers);
-    EXPECT_EQ(PairIn(), earlier);
-    EXPECT_EQ(CatalogFiles(), (Lines{"data.ini", "desc.ini"}));
+    EXPECT_EQ(FolderContents(kCatalogFolder), earlier);
   }
   for (const Record& record : Records()) EXPECT_EQ(record.program, "launch.exe");
 }
@@ -158,13 +156,12 @@ TEST_F(FaultTest, RestoreAfterALockedStartSavesTheRestoredCollection) {
 // with no desc.ini yet, makes desc.ini.old empty), replaces desc.ini and then data.ini, and
 // removes desc.ini.old. Cut off anywhere, the next start finds a whole pair and nothing else.
 TEST_F(FaultTest, ASaveCutOffAnywhereIsPutRightAtTheNextStart) {
-  using Files = std::vector<std::pair<const char*, std::string>>;
   const Lines newAddresses = {kBuiltInAddress, "https://a.example/", "https://b.example/"};
   const Lines newDescriptions = {kBuiltInDescription, "Alpha", "Beta"};
   const std::string earlierA = FileOf(addresses_), earlierD = FileOf(descriptions_);
   const std::string newA = FileOf(newAddresses), newD = FileOf(newDescriptions);
   const struct Outcome {
-    Files files;
+    Contents files;
     Lines addresses, descriptions;
   } earlier = {{{"data.ini", earlierA}, {"desc.ini", earlierD}}, addresses_, descriptions_},
     later = {{{"data.ini", newA}, {"desc.ini", newD}}, newAddresses, newDescriptions},
@@ -172,7 +169,7 @@ TEST_F(FaultTest, ASaveCutOffAnywhereIsPutRightAtTheNextStart) {
     none = {{{"desc.ini", ""}}, {kBuiltInAddress}, {kBuiltInDescription}};
   const struct {
     const char* when;
-    Files files;
+    Contents files;
     const Outcome& outcome;
   } cuts[] = {
       {"while desc.ini.new is written",
@@ -202,19 +199,14 @@ TEST_F(FaultTest, ASaveCutOffAnywhereIsPutRightAtTheNextStart) {
   };
   for (const auto& cut : cuts) {
     SCOPED_TRACE(cut.when);
-    for (const auto& file : cut.files) WriteFile(InstalledFile(file.first), file.second);
+    WriteFolder(kCatalogFolder, cut.files);
     ASSERT_TRUE(Open());
     ExpectNoMoreMessages();
     EXPECT_EQ(Addresses(), cut.outcome.addresses);
     EXPECT_EQ(Descriptions(), cut.outcome.descriptions);
-    Lines names;
-    for (const auto& file : cut.outcome.files) {
-      names.push_back(file.first);
-      EXPECT_EQ(Installed(file.first), file.second) << file.first;
-    }
-    EXPECT_EQ(CatalogFiles(), names);
+    EXPECT_EQ(FolderContents(kCatalogFolder), cut.outcome.files);
     EndPrograms();
-    for (const std::string& name : CatalogFiles()) DeleteFileA(InstalledFile(name.c_str()).c_str());
+    EXPECT_TRUE(EmptyFolder(kCatalogFolder));
   }
 }
 
@@ -223,7 +215,7 @@ TEST_F(FaultTest, ASaveCutOffAnywhereIsPutRightAtTheNextStart) {
 TEST_F(FaultTest, ACutOffBackupIsRestoredAsTheEarlierPairAndBackedUpOverWhole) {
   ASSERT_TRUE(DriveA::Available()) << "drive A: is not mapped (LUNETAR_DRIVE_A)";
   const Lines earlierAddresses = {"https://earlier.example/"}, earlierDescriptions = {"Earlier"};
-  const std::vector<std::pair<const char*, std::string>> cutOff = {
+  const Contents cutOff = {
       {"data.ini", FileOf(earlierAddresses)},
       {"data.ini.new", FileOf({"https://earlier.example/", "https://new.example/"})},
       {"desc.ini", FileOf({"Earlier", "New"})},
@@ -231,26 +223,19 @@ TEST_F(FaultTest, ACutOffBackupIsRestoredAsTheEarlierPairAndBackedUpOverWhole) {
   WriteCollection(addresses_, descriptions_);
   ASSERT_TRUE(Open());
   DriveA::Insert();
-  for (const auto& file : cutOff) WriteFile(DriveA::File(file.first), file.second);
+  WriteFolder(DriveA::kFolder, cutOff);
   RunWithDisk(IDC_BACKUP, kBackupDone);
-  EXPECT_EQ(DriveA::Files(), (Lines{"data.ini", "desc.ini"})) << "no .new or .old file";
-  EXPECT_EQ(PairIn(DriveA::kFolder), PairOf(addresses_, descriptions_));
+  EXPECT_EQ(FolderContents(DriveA::kFolder),
+            (Contents{{"data.ini", FileOf(addresses_)}, {"desc.ini", FileOf(descriptions_)}}))
+      << "a whole pair, no .new or .old file";
 
   // Restore reads the earlier pair and changes no file of the disk.
-  DriveA::Eject();
-  DriveA::Insert();
-  Lines names;
-  for (const auto& file : cutOff) {
-    WriteFile(DriveA::File(file.first), file.second);
-    names.push_back(file.first);
-  }
+  EXPECT_TRUE(EmptyFolder(DriveA::kFolder));
+  WriteFolder(DriveA::kFolder, cutOff);
   RunWithDisk(IDC_RESTORE, kRestored);
   EXPECT_EQ(Addresses(), earlierAddresses);
   EXPECT_EQ(Descriptions(), earlierDescriptions);
-  EXPECT_EQ(DriveA::Files(), names);
-  for (const auto& file : cutOff) {
-    EXPECT_EQ(FileBytes(DriveA::File(file.first)), file.second) << file.first;
-  }
+  EXPECT_EQ(FolderContents(DriveA::kFolder), cutOff);
   EXPECT_EQ(Installed("data.ini"), FileOf(addresses_)) << "Restore writes nothing";
 }
 
@@ -294,7 +279,7 @@ TEST_F(FaultTest, ANoteOrAReportOnAFullDiskLeavesTheEarlierFile) {
   const std::string note = InstalledFile("Weather forecast.txt");
   WriteFile(note, "earlier\r\r\nnote");
   WriteFile(InstalledFile("report.txt"), "the last report");
-  const Lines files = {"Weather forecast.txt", "data.ini", "desc.ini", "report.txt"};
+  const Contents earlier = FolderContents(kCatalogFolder);
   ASSERT_TRUE(Open());
   SelectRow(catalog_, IDC_ADDRESSES, 1);
   {
@@ -306,18 +291,16 @@ TEST_F(FaultTest, ANoteOrAReportOnAFullDiskLeavesTheEarlierFile) {
     ExpectNoMoreMessages();
     EXPECT_TRUE(IsWindowVisible(dialog)) << "the dialog stays open with the text";
     EXPECT_EQ(ItemText(dialog, IDC_NOTE_TEXT), "later");
-    EXPECT_EQ(CatalogFiles(), files);
+    EXPECT_EQ(FolderContents(kCatalogFolder), earlier) << "the note as it was, no temporary";
     PostClick(dialog, IDCANCEL);
     ASSERT_TRUE(WaitUntilGone(dialog));
   }
-  EXPECT_EQ(FileBytes(note), "earlier\r\r\nnote");
   {
     FaultyFile full(InstalledFile("report.txt.new"), Fault::Full);
     PressExpecting(catalog_, IDC_PRINT, kReportNotWritten);
     ExpectNoMoreMessages();
-    EXPECT_EQ(CatalogFiles(), files);
+    EXPECT_EQ(FolderContents(kCatalogFolder), earlier) << "the report as it was, no temporary";
   }
-  EXPECT_EQ(Installed("report.txt"), "the last report");
   EXPECT_TRUE(Records().empty()) << "no editor opened";
 }
 
