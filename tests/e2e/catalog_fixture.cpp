@@ -17,16 +17,16 @@ void CatalogFixture::SetUp() {
   Install("recorder.exe", "launch.exe");
 }
 
-std::string CatalogFixture::FileOf(const Lines& lines) {
+std::string CatalogFixture::FileOf(const Lines& lines, const char* end) {
   std::string bytes;
-  for (const std::string& line : lines) bytes += line + "\r\n";
+  for (const std::string& line : lines) bytes += line + end;
   return bytes;
 }
 
 void CatalogFixture::WriteCollection(const Lines& addresses, const Lines& descriptions,
-                                     const std::string& folder) {
-  WriteFile(folder + "data.ini", FileOf(addresses));
-  WriteFile(folder + "desc.ini", FileOf(descriptions));
+                                     const std::string& folder, const char* end) {
+  WriteFile(folder + "data.ini", FileOf(addresses, end));
+  WriteFile(folder + "desc.ini", FileOf(descriptions, end));
 }
 
 Lines CatalogFixture::Addresses() const { return ListLines(catalog_, IDC_ADDRESSES); }
@@ -45,10 +45,7 @@ void CatalogFixture::AddSite(const std::string& address, const std::string& desc
 }
 
 void CatalogFixture::Expect(const std::string& text, int answer) {
-  HWND box = WaitForWindow("#32770", kTitle);
-  ASSERT_TRUE(box) << "no message \"" << text << "\"";
-  EXPECT_EQ(MessageBoxText(box), text);
-  ASSERT_TRUE(Answer(box, answer));
+  ExpectMessage(kTitle, text, answer);
 }
 
 void CatalogFixture::PressExpecting(HWND window, int id, const std::string& text, int answer) {

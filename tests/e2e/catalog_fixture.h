@@ -73,8 +73,9 @@ class CatalogFixture : public SuiteTest {
   static std::string InstalledFile(const char* name) { return kCatalogFolder + std::string(name); }
   // The names of the files in the collection folder, sorted.
   static Lines CatalogFiles() { return FolderFiles(kCatalogFolder); }
-  // Lines as a collection file holds them: each followed by CR LF; and a pair of such files.
-  static std::string FileOf(const Lines& lines);
+  // Lines as a collection file holds them: each followed by CR LF (or end, as another editor may
+  // write them); and a pair of such files.
+  static std::string FileOf(const Lines& lines, const char* end = "\r\n");
   static Pair PairOf(const Lines& addresses, const Lines& descriptions) {
     return {FileOf(addresses), FileOf(descriptions)};
   }
@@ -84,7 +85,7 @@ class CatalogFixture : public SuiteTest {
   }
   // Writes data.ini and desc.ini in folder, the installed pair by default.
   static void WriteCollection(const Lines& addresses, const Lines& descriptions,
-                              const std::string& folder = kCatalogFolder);
+                              const std::string& folder = kCatalogFolder, const char* end = "\r\n");
 };
 
 }  // namespace e2e

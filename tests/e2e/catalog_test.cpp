@@ -137,8 +137,8 @@ TEST_F(CatalogTest, DeleteAsksThenRemovesTheSelectedSiteAndSaves) {
 TEST_F(CatalogTest, ConnectSavesAndOpensTheAddressInTheBrowser) {
   // Line ends of another system, so that the save before the browser shows in the files.
   const std::string address = "https://example.org/search?q=two words";
-  WriteFile(InstalledFile("data.ini"), std::string(kBuiltInAddress) + "\n" + address + "\n");
-  WriteFile(InstalledFile("desc.ini"), std::string(kBuiltInDescription) + "\nTwo words\n");
+  WriteCollection({kBuiltInAddress, address}, {kBuiltInDescription, "Two words"}, kCatalogFolder,
+                  "\n");
   const std::string readme = std::string(kProgramFolder) + "Readme.html";
   ASSERT_TRUE(DeleteFileA(readme.c_str()));
   ASSERT_TRUE(Open());

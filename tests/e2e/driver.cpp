@@ -407,6 +407,13 @@ bool Answer(HWND box, int buttonId) {
   return WaitUntilGone(box);
 }
 
+void ExpectMessage(const char* title, const std::string& text, int answer) {
+  HWND box = WaitForWindow("#32770", title);
+  ASSERT_TRUE(box) << "no message \"" << text << "\"";
+  EXPECT_EQ(MessageBoxText(box), text);
+  ASSERT_TRUE(Answer(box, answer));
+}
+
 void ExpectNoMoreMessages(HWND window, WPARAM aboutCommand, const char* aboutTitle,
                           const char* boxTitle) {
   PostMessageA(window, WM_SYSCOMMAND, aboutCommand, 0);

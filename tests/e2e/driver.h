@@ -97,6 +97,8 @@ void TypeKey(HWND window, WORD virtualKey);
 // once the box is gone.
 std::string MessageBoxText(HWND box);
 bool Answer(HWND box, int buttonId);
+// Waits for the message box titled title, checks its text and answers it.
+void ExpectMessage(const char* title, const std::string& text, int answer = IDOK);
 // Checks that the program of window has ended its running command and shows no message box
 // titled boxTitle: its About box (the system command aboutCommand, titled aboutTitle), asked for
 // now, opens only once the command has ended, or over a message it shows, which is then found.

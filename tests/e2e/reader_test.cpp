@@ -125,20 +125,16 @@ TEST_F(ReaderTest, RememberedTextsThatBeginNoEntryWarn) {
   EXPECT_EQ(SelectedEntry(reader_, IDC_CHAPTER), "");
   EXPECT_EQ(SelectedEntry(reader_, IDC_KEYWORD), "");
 
-  HWND box = PressFor(reader_, IDOK, "Korvadex");
-  ASSERT_TRUE(box);
-  EXPECT_EQ(MessageBoxText(box), kChapterWarning);
-  ASSERT_TRUE(Answer(box, IDOK));
+  PostClick(reader_, IDOK);
+  ExpectMessage("Korvadex", kChapterWarning);
   // After the warning the chapter drop-down falls back to its first entry.
   EXPECT_TRUE(Eventually("the chapter \"Preface\" to be selected",
                          [&] { return SelectedEntry(reader_, IDC_CHAPTER) == "Preface"; }));
   EXPECT_EQ(ItemText(reader_, IDC_SELECTION), "");
   EXPECT_TRUE(Text().empty()) << "no chapter is shown after the warning";
 
-  box = PressFor(reader_, IDC_COMMAND, "Korvadex");
-  ASSERT_TRUE(box);
-  EXPECT_EQ(MessageBoxText(box), kKeywordWarning);
-  ASSERT_TRUE(Answer(box, IDOK));
+  PostClick(reader_, IDC_COMMAND);
+  ExpectMessage("Korvadex", kKeywordWarning);
   // The keyword drop-down falls back to "intro", whose chapter is then shown.
   EXPECT_TRUE(Eventually("the Preface to be shown", [&] { return Heading() == "Preface"; }));
   EXPECT_EQ(SelectedEntry(reader_, IDC_KEYWORD), "intro");
