@@ -256,23 +256,41 @@ TEST_F(NoteTest, ANoteLongerThanTheFieldTakesIsRefusedNotCut) {
   EXPECT_EQ(FileBytes(file), std::string(800, 'n'));
 }
 
-class ReportTest : public CatalogFixture {
+// Tools, which comes back after each of its commands until it is closed.
+class WithTools : public CatalogFixture {
+ protected:
+  HWND OpenTools() { return PressFor(catalog_, IDC_TOOLS, kTools); }
+  // The Tools dialog that replaces closed once its command has run.
+  static HWND NextTools(HWND closed) {
+    if (!WaitUntilGone(closed)) return nullptr;
+    return WaitForWindow("#32770", kTools);
+  }
+  // Once the loop has ended, no Tools dialog is left.
+  void ExpectToolsEnded(HWND closed) {
+    ASSERT_TRUE(WaitUntilGone(closed));
+    ExpectNoMoreMessages();
+    EXPECT_FALSE(FindVisibleWindow("#32770", kTools));
+    EXPECT_TRUE(Eventually("the catalog to be enabled again",
+                           [&] { return IsWindowEnabled(catalog_); }));
+  }
+  void CancelTools(HWND tools) {
+    PostClick(tools, IDCANCEL);
+    ExpectToolsEnded(tools);
+  }
+  void CancelToolsAfter(HWND closed) {
+    HWND tools = NextTools(closed);
+    ASSERT_TRUE(tools) << "the Tools dialog did not come back";
+    CancelTools(tools);
+  }
+};
+
+class ReportTest : public WithTools {
  protected:
   // The Tools dialog, and Print All in it answered Yes.
   HWND RunPrintAll() {
-    HWND tools = PressFor(catalog_, IDC_TOOLS, kTools);
-    if (!tools) return nullptr;
-    PressExpecting(tools, IDOK, kCompleteReportQuestion, IDYES);
+    HWND tools = OpenTools();
+    if (tools) PressExpecting(tools, IDOK, kCompleteReportQuestion, IDYES);
     return tools;
-  }
-  // Waits for the Tools dialog that follows the one closed, and cancels it.
-  void CancelToolsAfter(HWND closed) {
-    ASSERT_TRUE(WaitUntilGone(closed));
-    HWND tools = WaitForWindow("#32770", kTools);
-    ASSERT_TRUE(tools) << "the Tools dialog did not come back";
-    PostClick(tools, IDCANCEL);
-    ASSERT_TRUE(WaitUntilGone(tools));
-    ExpectNoMoreMessages();
   }
 };
 
@@ -342,7 +360,7 @@ TEST_F(ReportTest, PrintAllAsksThenReportsTheFilesWhole) {
                   {kBuiltInDescription, "Alpha", "Beta"});
   WriteFile(kReport, "the last report");
   ASSERT_TRUE(Open());
-  HWND tools = PressFor(catalog_, IDC_TOOLS, kTools);
+  HWND tools = OpenTools();
   ASSERT_TRUE(tools);
   PressExpecting(tools, IDOK, kCompleteReportQuestion, IDNO);
   ExpectNoMoreMessages();
@@ -358,23 +376,7 @@ TEST_F(ReportTest, PrintAllAsksThenReportsTheFilesWhole) {
   EXPECT_TRUE(Started(1, "editor.exe", kReport));
 }
 
-class ToolsTest : public CatalogFixture {
- protected:
-  HWND OpenTools() { return PressFor(catalog_, IDC_TOOLS, kTools); }
-  // The Tools dialog that replaces closed once its command has run.
-  static HWND NextTools(HWND closed) {
-    if (!WaitUntilGone(closed)) return nullptr;
-    return WaitForWindow("#32770", kTools);
-  }
-  // Once the loop has ended, no Tools dialog is left.
-  void ExpectToolsEnded(HWND closed) {
-    ASSERT_TRUE(WaitUntilGone(closed));
-    ExpectNoMoreMessages();
-    EXPECT_FALSE(FindVisibleWindow("#32770", kTools));
-    EXPECT_TRUE(Eventually("the catalog to be enabled again",
-                           [&] { return IsWindowEnabled(catalog_); }));
-  }
-};
+class ToolsTest : public WithTools {};
 
 TEST_F(ToolsTest, CancelEscAndTheCloseBoxEndTools) {
   ASSERT_TRUE(Open());
@@ -385,8 +387,7 @@ TEST_F(ToolsTest, CancelEscAndTheCloseBoxEndTools) {
                                     {IDC_TOOLS_RESTORE, "restore collection"},
                                     {IDC_TOOLS_UPDATES, "update Sarnovo"},
                                     {IDOK, "create complete report"}}));
-  PostClick(tools, IDCANCEL);
-  ExpectToolsEnded(tools);
+  CancelTools(tools);
 
   tools = OpenTools();
   ASSERT_TRUE(tools);
@@ -424,8 +425,7 @@ TEST_F(ToolsTest, SaveWritesTheInstalledFilesSilentlyAndToolsComesBack) {
     ASSERT_TRUE(tools) << "Tools did not come back after a failed Save";
   }
   EXPECT_EQ(FolderContents(kCatalogFolder), earlier) << "the pair as it was, no temporary";
-  PostClick(tools, IDCANCEL);
-  ExpectToolsEnded(tools);
+  CancelTools(tools);
 }
 
 TEST_F(ToolsTest, RestoreRunsAsTheButtonDoesAndToolsComesBack) {
@@ -450,8 +450,7 @@ TEST_F(ToolsTest, RestoreRunsAsTheButtonDoesAndToolsComesBack) {
   ASSERT_TRUE(tools) << "Tools did not come back after Restore";
   EXPECT_EQ(Addresses(), Lines{"https://backed.example/"});
   EXPECT_EQ(Descriptions(), Lines{"Backed up"});
-  PostClick(tools, IDCANCEL);
-  ExpectToolsEnded(tools);
+  CancelTools(tools);
   EXPECT_EQ(Installed("data.ini"), FileOf({kBuiltInAddress})) << "Restore writes nothing";
 }
 
@@ -487,8 +486,7 @@ TEST_F(ToolsTest, RightButtonOnTheWindowItselfOpensTools) {
   RightClick(catalog_, 3, 3);
   HWND tools = WaitForWindow("#32770", kTools);
   ASSERT_TRUE(tools) << "a right press on the window opens Tools";
-  PostClick(tools, IDCANCEL);
-  ExpectToolsEnded(tools);
+  CancelTools(tools);
 }
 
 TEST_F(ToolsTest, HelpButtonAndF1ShowTheSameHelp) {
