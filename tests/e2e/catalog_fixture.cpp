@@ -17,25 +17,21 @@ void CatalogFixture::SetUp() {
   Install("recorder.exe", "launch.exe");
 }
 
-std::string CatalogFixture::FileOf(const std::vector<std::string>& lines) {
+std::string CatalogFixture::FileOf(const Lines& lines, const char* end) {
   std::string bytes;
-  for (const std::string& line : lines) bytes += line + "\r\n";
+  for (const std::string& line : lines) bytes += line + end;
   return bytes;
 }
 
-void CatalogFixture::WriteCollection(const std::vector<std::string>& addresses,
-                                     const std::vector<std::string>& descriptions) {
-  WriteFile(InstalledFile("data.ini"), FileOf(addresses));
-  WriteFile(InstalledFile("desc.ini"), FileOf(descriptions));
+void CatalogFixture::WriteCollection(const Lines& addresses, const Lines& descriptions,
+                                     const std::string& folder, const char* end) {
+  WriteFile(folder + "data.ini", FileOf(addresses, end));
+  WriteFile(folder + "desc.ini", FileOf(descriptions, end));
 }
 
-std::vector<std::string> CatalogFixture::Addresses() const {
-  return ListLines(catalog_, IDC_ADDRESSES);
-}
+Lines CatalogFixture::Addresses() const { return ListLines(catalog_, IDC_ADDRESSES); }
 
-std::vector<std::string> CatalogFixture::Descriptions() const {
-  return ListLines(catalog_, IDC_DESCRIPTIONS);
-}
+Lines CatalogFixture::Descriptions() const { return ListLines(catalog_, IDC_DESCRIPTIONS); }
 
 std::string CatalogFixture::Destination() const { return ItemText(catalog_, IDC_DESTINATION); }
 
@@ -49,10 +45,7 @@ void CatalogFixture::AddSite(const std::string& address, const std::string& desc
 }
 
 void CatalogFixture::Expect(const std::string& text, int answer) {
-  HWND box = WaitForWindow("#32770", kTitle);
-  ASSERT_TRUE(box) << "no message \"" << text << "\"";
-  EXPECT_EQ(MessageBoxText(box), text);
-  ASSERT_TRUE(Answer(box, answer));
+  ExpectMessage(kTitle, text, answer);
 }
 
 void CatalogFixture::PressExpecting(HWND window, int id, const std::string& text, int answer) {
@@ -61,17 +54,13 @@ void CatalogFixture::PressExpecting(HWND window, int id, const std::string& text
 }
 
 void CatalogFixture::ExpectNoMoreMessages() {
-  // The About box, asked for now, opens only once the running command has ended (or over a
-  // message it shows, which the check below then finds).
-  PostMessageA(catalog_, WM_SYSCOMMAND, IDM_ABOUT, 0);
-  HWND about = WaitForWindow("#32770", "Sarnovo 7.0");
-  HWND box = FindVisibleWindow("#32770", kTitle);
-  if (about) {
-    PostMessageA(about, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(WaitUntilGone(about));
-  }
-  ASSERT_TRUE(about) << "the catalog did not come back from its command";
-  EXPECT_FALSE(box) << "unexpected message \"" << MessageBoxText(box) << "\"";
+  e2e::ExpectNoMoreMessages(catalog_, IDM_ABOUT, "Sarnovo 7.0", kTitle);
+}
+
+void CatalogFixture::RunWithDisk(int command, const std::string& outcome) {
+  PressExpecting(catalog_, command, kInsertDisk);
+  Expect(outcome);
+  ExpectNoMoreMessages();
 }
 
 void CatalogFixture::ExpectSelection(int row, const std::string& destination) {

@@ -5,12 +5,32 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "driver.h"
 #include "suite.h"
 
 namespace e2e {
+
+// The catalog's messages that several tests wait for.
+constexpr const char* kSelectFirst = "Please select a web site first.    ";
+constexpr const char* kSaved = "Your web collection was saved successfully.    ";
+constexpr const char* kDescriptionsNotSaved =
+    "Can not save descriptions.\nPlease free some space on your hard drive first.    ";
+constexpr const char* kAddressesNotSaved =
+    "Can not save web addresses.\nPlease free some space on your hard drive first.    ";
+constexpr const char* kInsertDisk = "Please insert your backup disk now.    ";
+constexpr const char* kBackupDone = "Backup was completed successfully.    ";
+constexpr const char* kRestored = "Your web collection was successfully restored from backup.    ";
+constexpr const char* kCannotRestoreSites =
+    "Can not restore web sites.\nPlease make sure you have inserted your backup disk.    ";
+constexpr const char* kNoteNotSaved =
+    "Can not save. Please free some space on you hard drive first.    ";
+constexpr const char* kReportNotWritten = "Please free some space on you hard drive first.    ";
+inline std::string Added(const std::string& address) {
+  return address + " was added successfully.    ";
+}
 
 class CatalogFixture : public SuiteTest {
  protected:
@@ -19,8 +39,8 @@ class CatalogFixture : public SuiteTest {
   HWND StartCatalog() { return Start("sarnovo.exe", "#32770", "Sarnovo"); }
   // Starts the catalog as the window the helpers below drive.
   HWND Open() { return catalog_ = StartCatalog(); }
-  std::vector<std::string> Addresses() const;
-  std::vector<std::string> Descriptions() const;
+  Lines Addresses() const;
+  Lines Descriptions() const;
   std::string Destination() const;
   static std::string Installed(const char* name) { return FileBytes(InstalledFile(name)); }
 
@@ -32,22 +52,40 @@ class CatalogFixture : public SuiteTest {
   void PressExpecting(HWND window, int id, const std::string& text, int answer = IDOK);
   // Once the running command has ended, no message of the catalog is left.
   void ExpectNoMoreMessages();
+  // Presses Backup or Restore, answers the request for the disk, checks the outcome's message and
+  // that no other follows.
+  void RunWithDisk(int command, const std::string& outcome);
   // row in both lists (LB_ERR: none) and destination as the destination.
   void ExpectSelection(int row, const std::string& destination);
 
   HWND catalog_ = nullptr;
+  // The built-in site and one other, as many tests begin.
+  const Lines addresses_ = {kBuiltInAddress, "https://a.example/"};
+  const Lines descriptions_ = {kBuiltInDescription, "Alpha"};
 
  public:
   static constexpr const char* kTitle = "SARNOVO";
   static const char* const kBuiltInAddress;
   static const char* const kBuiltInDescription;
 
+  using Pair = std::pair<std::string, std::string>;
+
   static std::string InstalledFile(const char* name) { return kCatalogFolder + std::string(name); }
-  // Lines as a collection file holds them: each followed by CR LF.
-  static std::string FileOf(const std::vector<std::string>& lines);
-  // The installed pair, data.ini and desc.ini.
-  static void WriteCollection(const std::vector<std::string>& addresses,
-                              const std::vector<std::string>& descriptions);
+  // The names of the files in the collection folder, sorted.
+  static Lines CatalogFiles() { return FolderFiles(kCatalogFolder); }
+  // Lines as a collection file holds them: each followed by CR LF (or end, as another editor may
+  // write them); and a pair of such files.
+  static std::string FileOf(const Lines& lines, const char* end = "\r\n");
+  static Pair PairOf(const Lines& addresses, const Lines& descriptions) {
+    return {FileOf(addresses), FileOf(descriptions)};
+  }
+  // The bytes of data.ini and desc.ini in folder (ending in "\\"), the installed pair by default.
+  static Pair PairIn(const std::string& folder = kCatalogFolder) {
+    return {FileBytes(folder + "data.ini"), FileBytes(folder + "desc.ini")};
+  }
+  // Writes data.ini and desc.ini in folder, the installed pair by default.
+  static void WriteCollection(const Lines& addresses, const Lines& descriptions,
+                              const std::string& folder = kCatalogFolder, const char* end = "\r\n");
 };
 
 }  // namespace e2e

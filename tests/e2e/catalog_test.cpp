@@ -15,17 +15,10 @@
 namespace e2e {
 namespace {
 
-using Hints = std::vector<std::pair<int, std::string>>;
-using Lines = std::vector<std::string>;
-
-constexpr const char* kSelectFirst = "Please select a web site first.    ";
 constexpr const char* kEmpty = "Your web collection is empty.    ";
-constexpr const char* kSaved = "Your web collection was saved successfully.    ";
-constexpr const char* kInsertDisk = "Please insert your backup disk now.    ";
 constexpr const char* kBackupFailed =
     "Can not save descriptions.\nPlease make sure you have inserted your backup disk and it is not "
     "full.    ";
-constexpr const char* kRestored = "Your web collection was successfully restored from backup.    ";
 
 class CatalogTest : public CatalogFixture {
  protected:
@@ -44,16 +37,6 @@ class CatalogTest : public CatalogFixture {
       return ListSelection(catalog_, IDC_ADDRESSES) == row &&
              ListSelection(catalog_, IDC_DESCRIPTIONS) == row && Destination() == destination;
     }));
-  }
-  void RunBackup(const char* outcome) {
-    PressExpecting(catalog_, IDC_BACKUP, kInsertDisk);
-    Expect(outcome);
-    ExpectNoMoreMessages();
-  }
-  void RunRestore(const char* outcome) {
-    PressExpecting(catalog_, IDC_RESTORE, kInsertDisk);
-    Expect(outcome);
-    ExpectNoMoreMessages();
   }
 };
 
@@ -80,8 +63,7 @@ TEST_F(CatalogTest, FirstStartShowsOnlyTheBuiltInSite) {
   EXPECT_EQ(Ask(GetDlgItem(catalog_, IDC_DESTINATION), EM_GETLIMITTEXT), 180);
 
   PressExpecting(catalog_, IDC_SAVE, kSaved);
-  EXPECT_EQ(Installed("data.ini"), FileOf({kBuiltInAddress}));
-  EXPECT_EQ(Installed("desc.ini"), FileOf({kBuiltInDescription}));
+  EXPECT_EQ(PairIn(), PairOf({kBuiltInAddress}, {kBuiltInDescription}));
 }
 
 TEST_F(CatalogTest, SelectingARowSelectsItsPartnerInTheOtherList) {
@@ -105,8 +87,7 @@ TEST_F(CatalogTest, SelectingARowSelectsItsPartnerInTheOtherList) {
   PressExpecting(catalog_, IDOK, kSelectFirst);
   PressExpecting(catalog_, IDC_DELETE, "Please select a web site first.   ");
   PressExpecting(catalog_, IDC_SAVE, kSaved);
-  EXPECT_EQ(Installed("data.ini"), FileOf(addresses));
-  EXPECT_EQ(Installed("desc.ini"), FileOf(descriptions));
+  EXPECT_EQ(PairIn(), PairOf(addresses, descriptions));
 
   // The other way round: a description without an address, selected by hand and found by Find.
   PostClick(catalog_, IDCANCEL);
@@ -149,15 +130,15 @@ TEST_F(CatalogTest, DeleteAsksThenRemovesTheSelectedSiteAndSaves) {
   EXPECT_EQ(Addresses(), (Lines{kBuiltInAddress, "https://b.example/"}));
   EXPECT_EQ(Descriptions(), (Lines{kBuiltInDescription, "Beta"}));
   ExpectSelection(LB_ERR, "");
-  EXPECT_EQ(Installed("data.ini"), FileOf({kBuiltInAddress, "https://b.example/"}));
-  EXPECT_EQ(Installed("desc.ini"), FileOf({kBuiltInDescription, "Beta"}));
+  EXPECT_EQ(PairIn(),
+            PairOf({kBuiltInAddress, "https://b.example/"}, {kBuiltInDescription, "Beta"}));
 }
 
 TEST_F(CatalogTest, ConnectSavesAndOpensTheAddressInTheBrowser) {
   // Line ends of another system, so that the save before the browser shows in the files.
   const std::string address = "https://example.org/search?q=two words";
-  WriteFile(InstalledFile("data.ini"), std::string(kBuiltInAddress) + "\n" + address + "\n");
-  WriteFile(InstalledFile("desc.ini"), std::string(kBuiltInDescription) + "\nTwo words\n");
+  WriteCollection({kBuiltInAddress, address}, {kBuiltInDescription, "Two words"}, kCatalogFolder,
+                  "\n");
   const std::string readme = std::string(kProgramFolder) + "Readme.html";
   ASSERT_TRUE(DeleteFileA(readme.c_str()));
   ASSERT_TRUE(Open());
@@ -171,20 +152,12 @@ TEST_F(CatalogTest, ConnectSavesAndOpensTheAddressInTheBrowser) {
 
   SelectRow(catalog_, IDC_DESCRIPTIONS, 1);
   Press(catalog_, IDOK);
-  std::vector<Record> records = WaitForRecords(1);
-  ASSERT_EQ(records.size(), 1u);
-  EXPECT_EQ(records[0].program, "browser.exe");
-  ASSERT_EQ(records[0].arguments.size(), 2u) << "the address must arrive as one argument";
-  EXPECT_EQ(records[0].arguments[1], address);
-  EXPECT_EQ(Installed("data.ini"), FileOf({kBuiltInAddress, address}));
-  EXPECT_EQ(Installed("desc.ini"), FileOf({kBuiltInDescription, "Two words"}));
+  EXPECT_TRUE(Started(1, "browser.exe", address));
+  EXPECT_EQ(PairIn(), PairOf({kBuiltInAddress, address}, {kBuiltInDescription, "Two words"}));
 
   // A double-click on an address selects its row and connects.
   DoubleClickRow(catalog_, IDC_ADDRESSES, 0);
-  records = WaitForRecords(2);
-  ASSERT_EQ(records.size(), 2u);
-  ASSERT_EQ(records[1].arguments.size(), 2u);
-  EXPECT_EQ(records[1].arguments[1], kBuiltInAddress);
+  EXPECT_TRUE(Started(2, "browser.exe", kBuiltInAddress));
   EXPECT_TRUE(Eventually("the first row selected in both lists", [&] {
     return ListSelection(catalog_, IDC_DESCRIPTIONS) == 0 && Destination() == kBuiltInAddress;
   }));
@@ -201,8 +174,7 @@ TEST_F(CatalogTest, ExitSavesAndHandsOverToTheLauncher) {
   EXPECT_EQ(records[0].folder + "\\", kProgramFolder);
   EXPECT_EQ(records[0].arguments,
             (std::vector<std::string>{"C:\\Program Files\\Lunetar\\launch.exe", "execv"}));
-  EXPECT_EQ(Installed("data.ini"), FileOf({kBuiltInAddress}));
-  EXPECT_EQ(Installed("desc.ini"), FileOf({kBuiltInDescription}));
+  EXPECT_EQ(PairIn(), PairOf({kBuiltInAddress}, {kBuiltInDescription}));
 
   // With no descriptions the collection is empty: the close box tells so and still hands over.
   WriteFile(InstalledFile("desc.ini"), "");
@@ -212,8 +184,7 @@ TEST_F(CatalogTest, ExitSavesAndHandsOverToTheLauncher) {
   Expect(kEmpty);
   ASSERT_TRUE(WaitForExit());
   EXPECT_EQ(WaitForRecords(2).size(), 2u);
-  EXPECT_EQ(Installed("data.ini"), FileOf({kBuiltInAddress}));
-  EXPECT_EQ(Installed("desc.ini"), "");
+  EXPECT_EQ(PairIn(), PairOf({kBuiltInAddress}, {}));
 }
 
 TEST_F(CatalogTest, AddChecksTheTextsAndAppendsTheSite) {
@@ -255,9 +226,9 @@ TEST_F(CatalogTest, AddChecksTheTextsAndAppendsTheSite) {
   PostClick(add, IDOK);
   HWND box = WaitForWindow("#32770", kTitle);
   ASSERT_TRUE(box);
-  EXPECT_EQ(MessageBoxText(box), address + " was added successfully.    ");
-  EXPECT_EQ(Installed("data.ini"), FileOf({kBuiltInAddress, "abc/page", address}));
-  EXPECT_EQ(Installed("desc.ini"), FileOf({kBuiltInDescription, "ABC", description}));
+  EXPECT_EQ(MessageBoxText(box), Added(address));
+  EXPECT_EQ(PairIn(), PairOf({kBuiltInAddress, "abc/page", address},
+                             {kBuiltInDescription, "ABC", description}));
   ASSERT_TRUE(Answer(box, IDOK));
   ExpectNoMoreMessages();
   EXPECT_EQ(Addresses(), (Lines{kBuiltInAddress, "abc/page", address}));
@@ -270,7 +241,7 @@ TEST_F(CatalogTest, AddChecksTheTextsAndAppendsTheSite) {
     Expect("You already have " + duplicate + " in your web collection.    ");
   }
   AddSite("abc/page/more", "More");
-  Expect("abc/page/more was added successfully.    ");
+  Expect(Added("abc/page/more"));
   ExpectNoMoreMessages();
   EXPECT_EQ(Addresses().back(), "abc/page/more");
   EXPECT_EQ(Descriptions().back(), "More");
@@ -289,29 +260,26 @@ TEST_F(CatalogTest, AddChecksTheTextsAndAppendsTheSite) {
 
 TEST_F(CatalogTest, AddWhoseSaveFailsKeepsTheEarlierPairAndTheUnsavedSite) {
   WriteCollection({kBuiltInAddress}, {kBuiltInDescription});
-  const std::string addresses = Installed("data.ini"), descriptions = Installed("desc.ini");
+  const Contents earlier = FolderContents(kCatalogFolder);
   ASSERT_TRUE(Open());
   {
     HeldFile inUse(InstalledFile("data.ini"));  // another program has the addresses open
     ASSERT_TRUE(inUse.IsHeld());
     SelectRow(catalog_, IDC_ADDRESSES, 0);
     AddSite("https://new.example/", "New");
-    Expect("Can not save web addresses.\nPlease free some space on your hard drive first.    ");
+    Expect(kAddressesNotSaved);
     ExpectNoMoreMessages();  // no word of success
     ExpectSelection(LB_ERR, "");
     // The message gone, the catalog has the keyboard again.
     EXPECT_TRUE(Eventually("the catalog to be active", [&] { return GetForegroundWindow() == catalog_; }));
-    EXPECT_EQ(Installed("data.ini"), addresses);
-    EXPECT_EQ(Installed("desc.ini"), descriptions) << "the pair on disk still belongs together";
-    for (const char* left : {"data.ini.new", "desc.ini.new", "desc.ini.old"}) {
-      EXPECT_FALSE(FileExists(InstalledFile(left))) << left;
-    }
+    EXPECT_EQ(FolderContents(kCatalogFolder), earlier)
+        << "the pair on disk still belongs together, and no temporary is left";
     EXPECT_EQ(Addresses(), (Lines{kBuiltInAddress, "https://new.example/"})) << "kept, unsaved";
   }
   // Once the file is free, the next save keeps the site.
   PressExpecting(catalog_, IDC_SAVE, kSaved);
-  EXPECT_EQ(Installed("data.ini"), FileOf({kBuiltInAddress, "https://new.example/"}));
-  EXPECT_EQ(Installed("desc.ini"), FileOf({kBuiltInDescription, "New"}));
+  EXPECT_EQ(PairIn(),
+            PairOf({kBuiltInAddress, "https://new.example/"}, {kBuiltInDescription, "New"}));
 }
 
 TEST_F(CatalogTest, FindSelectsTheFirstSiteWhoseDescriptionBeginsWithTheText) {
@@ -344,12 +312,10 @@ TEST_F(CatalogTest, FindSelectsTheFirstSiteWhoseDescriptionBeginsWithTheText) {
 }
 
 TEST_F(CatalogTest, BackupWritesBothFilesOrTellsWhyNot) {
-  if (!DriveA::Available()) GTEST_SKIP() << "drive A: is not mapped";
-  const Lines addresses = {kBuiltInAddress, "https://a.example/"};
-  const Lines descriptions = {kBuiltInDescription, "Alpha"};
-  WriteCollection(addresses, descriptions);
+  ASSERT_TRUE(DriveA::Available()) << "drive A: is not mapped (LUNETAR_DRIVE_A)";
+  WriteCollection(addresses_, descriptions_);
   ASSERT_TRUE(Open());
-  RunBackup(kBackupFailed);  // no disk in the drive
+  RunWithDisk(IDC_BACKUP, kBackupFailed);  // no disk in the drive
 
   for (DriveA::Disk disk : {DriveA::Disk::WriteProtected, DriveA::Disk::Full}) {
     if (!DriveA::Available(disk)) {
@@ -357,60 +323,56 @@ TEST_F(CatalogTest, BackupWritesBothFilesOrTellsWhyNot) {
       break;
     }
     DriveA::Insert(disk);
-    const Lines before = DriveA::Files();
-    RunBackup(kBackupFailed);
-    EXPECT_EQ(DriveA::Files(), before) << "a failed backup leaves the disk as it was";
+    const Contents before = FolderContents(DriveA::kFolder);
+    RunWithDisk(IDC_BACKUP, kBackupFailed);
+    EXPECT_EQ(FolderContents(DriveA::kFolder), before) << "a failed backup leaves the disk";
     DriveA::Eject();
   }
 
   DriveA::Insert();
-  RunBackup("Backup was completed successfully.    ");
-  EXPECT_EQ(FileBytes(DriveA::File("data.ini")), FileOf(addresses));
-  EXPECT_EQ(FileBytes(DriveA::File("desc.ini")), FileOf(descriptions));
+  RunWithDisk(IDC_BACKUP, kBackupDone);
+  EXPECT_EQ(PairIn(DriveA::kFolder), PairOf(addresses_, descriptions_));
   EXPECT_EQ(DriveA::Files().size(), 2u);
-  EXPECT_EQ(Installed("data.ini"), FileOf(addresses));
+  EXPECT_EQ(Installed("data.ini"), FileOf(addresses_));
 }
 
 TEST_F(CatalogTest, RestoreReadsBothFilesBeforeChangingAnything) {
-  if (!DriveA::Available()) GTEST_SKIP() << "drive A: is not mapped";
-  const Lines addresses = {kBuiltInAddress, "https://a.example/"};
-  const Lines descriptions = {kBuiltInDescription, "Alpha"};
-  WriteCollection(addresses, descriptions);
+  ASSERT_TRUE(DriveA::Available()) << "drive A: is not mapped (LUNETAR_DRIVE_A)";
+  WriteCollection(addresses_, descriptions_);
   ASSERT_TRUE(Open());
   DriveA::Insert();
   WriteFile(DriveA::File("desc.ini"), FileOf({"Backed up"}));
-  RunRestore("Can not restore web sites.\nPlease make sure you have inserted your backup disk.    ");
-  EXPECT_EQ(Addresses(), addresses);
-  EXPECT_EQ(Descriptions(), descriptions);
+  RunWithDisk(IDC_RESTORE, kCannotRestoreSites);
+  EXPECT_EQ(Addresses(), addresses_);
+  EXPECT_EQ(Descriptions(), descriptions_);
 
   ASSERT_TRUE(DeleteFileA(DriveA::File("desc.ini").c_str()));
   WriteFile(DriveA::File("data.ini"), FileOf({"https://backed.example/"}));
-  RunRestore(
-      "Can not restore descriptions.\nPlease make sure you have inserted your backup disk.    ");
-  EXPECT_EQ(Addresses(), addresses);
-  EXPECT_EQ(Descriptions(), descriptions);
+  RunWithDisk(IDC_RESTORE,
+              "Can not restore descriptions.\nPlease make sure you have inserted your backup "
+              "disk.    ");
+  EXPECT_EQ(Addresses(), addresses_);
+  EXPECT_EQ(Descriptions(), descriptions_);
 
   // Both files: the lists take them, the selection goes, and nothing is written yet.
   WriteFile(DriveA::File("desc.ini"), FileOf({"Backed up"}));
   SelectRow(catalog_, IDC_ADDRESSES, 1);
-  RunRestore(kRestored);
+  RunWithDisk(IDC_RESTORE, kRestored);
   EXPECT_EQ(Addresses(), Lines{"https://backed.example/"});
   EXPECT_EQ(Descriptions(), Lines{"Backed up"});
   ExpectSelection(LB_ERR, "");
-  EXPECT_EQ(Installed("data.ini"), FileOf(addresses));
+  EXPECT_EQ(Installed("data.ini"), FileOf(addresses_));
 
   // Empty files empty the collection, which then cannot be saved, backed up or deleted from.
-  WriteFile(DriveA::File("data.ini"), "");
-  WriteFile(DriveA::File("desc.ini"), "");
-  RunRestore(kRestored);
+  WriteCollection({}, {}, DriveA::kFolder);
+  RunWithDisk(IDC_RESTORE, kRestored);
   EXPECT_TRUE(Addresses().empty());
   EXPECT_TRUE(Descriptions().empty());
   for (int command : {IDC_SAVE, IDC_BACKUP, IDC_DELETE}) {
     PressExpecting(catalog_, command, kEmpty);
     ExpectNoMoreMessages();
   }
-  EXPECT_EQ(Installed("data.ini"), FileOf(addresses));
-  EXPECT_EQ(Installed("desc.ini"), FileOf(descriptions));
+  EXPECT_EQ(PairIn(), PairOf(addresses_, descriptions_));
   EXPECT_EQ(FileBytes(DriveA::File("data.ini")), "");
 }
 

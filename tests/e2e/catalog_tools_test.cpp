@@ -14,24 +14,16 @@
 namespace e2e {
 namespace {
 
-using Hints = std::vector<std::pair<int, std::string>>;
-using Lines = std::vector<std::string>;
-
-constexpr const char* kSelectFirst = "Please select a web site first.    ";
 constexpr const char* kEnterNote = "Please enter your note first.    ";
-constexpr const char* kCannotSave =
-    "Can not save. Please free some space on you hard drive first.    ";
 constexpr const char* kNoteSaved = "Your note was saved successfully.    ";
 constexpr const char* kNoNote = "There is no note to delete.    ";
 constexpr const char* kNoteDeleted = "Note was successfully deleted.    ";
 constexpr const char* kNoReadmeTxt =
     "Please make sure that you have Readme.txt in your C:\\Program Files\\Lunetar\\ folder.    ";
-constexpr const char* kCannotWriteReport = "Please free some space on you hard drive first.    ";
 constexpr const char* kCompleteReportQuestion =
     "Please Note:\n\nYour Complete Report will be created from the data on your hard drive. If "
     "your backup data is more current, please restore your web collection first, then save it "
     "and then proceed.\n\nDo you want to continue?";
-constexpr const char* kInsertDisk = "Please insert your backup disk now.    ";
 constexpr const char* kCopyright = "Copyright (C) 2026 Lunetar. All rights reserved.";
 constexpr const char* kReport = "C:\\Program Files\\Sarnovo\\report.txt";
 constexpr const char* kTools = "   Tools";
@@ -39,14 +31,8 @@ constexpr const char* kTools = "   Tools";
 // The installed pair with LF line ends, as another editor writes them: a save by the catalog
 // shows as CR LF.
 void WriteCollectionWithLf(const Lines& addresses, const Lines& descriptions) {
-  std::string data, desc;
-  for (const std::string& line : addresses) data += line + "\n";
-  for (const std::string& line : descriptions) desc += line + "\n";
-  WriteFile(CatalogFixture::InstalledFile("data.ini"), data);
-  WriteFile(CatalogFixture::InstalledFile("desc.ini"), desc);
+  CatalogFixture::WriteCollection(addresses, descriptions, kCatalogFolder, "\n");
 }
-
-Lines CatalogFiles() { return FolderFiles(kCatalogFolder); }
 
 class NoteTest : public CatalogFixture {
  protected:
@@ -209,7 +195,7 @@ TEST_F(NoteTest, ADescriptionThatIsNoSafeFileNameNamesNoFile) {
     EXPECT_EQ(ItemText(note, IDC_NOTE_DESCRIPTION), descriptions[row]);
     EXPECT_EQ(NoteText(note), "");
     SetItemText(note, IDC_NOTE_TEXT, "typed");
-    PressExpecting(note, IDOK, kCannotSave);
+    PressExpecting(note, IDOK, kNoteNotSaved);
     PressExpecting(note, IDC_NOTE_DELETE, kNoNote);
     ExpectNoMoreMessages();
     EXPECT_EQ(NoteText(note), "typed");
@@ -233,7 +219,7 @@ TEST_F(NoteTest, ANoteFileInUseIsNeitherReplacedNorRemoved) {
     HeldFile inUse(file);  // another program has the note open
     ASSERT_TRUE(inUse.IsHeld());
     SetItemText(note, IDC_NOTE_TEXT, "later");
-    PressExpecting(note, IDOK, kCannotSave);
+    PressExpecting(note, IDOK, kNoteNotSaved);
     ExpectNoMoreMessages();
     EXPECT_TRUE(IsWindowVisible(note)) << "the dialog stays open with the text";
     EXPECT_EQ(NoteText(note), "later");
@@ -270,23 +256,41 @@ TEST_F(NoteTest, ANoteLongerThanTheFieldTakesIsRefusedNotCut) {
   EXPECT_EQ(FileBytes(file), std::string(800, 'n'));
 }
 
-class ReportTest : public CatalogFixture {
+// Tools, which comes back after each of its commands until it is closed.
+class WithTools : public CatalogFixture {
+ protected:
+  HWND OpenTools() { return PressFor(catalog_, IDC_TOOLS, kTools); }
+  // The Tools dialog that replaces closed once its command has run.
+  static HWND NextTools(HWND closed) {
+    if (!WaitUntilGone(closed)) return nullptr;
+    return WaitForWindow("#32770", kTools);
+  }
+  // Once the loop has ended, no Tools dialog is left.
+  void ExpectToolsEnded(HWND closed) {
+    ASSERT_TRUE(WaitUntilGone(closed));
+    ExpectNoMoreMessages();
+    EXPECT_FALSE(FindVisibleWindow("#32770", kTools));
+    EXPECT_TRUE(Eventually("the catalog to be enabled again",
+                           [&] { return IsWindowEnabled(catalog_); }));
+  }
+  void CancelTools(HWND tools) {
+    PostClick(tools, IDCANCEL);
+    ExpectToolsEnded(tools);
+  }
+  void CancelToolsAfter(HWND closed) {
+    HWND tools = NextTools(closed);
+    ASSERT_TRUE(tools) << "the Tools dialog did not come back";
+    CancelTools(tools);
+  }
+};
+
+class ReportTest : public WithTools {
  protected:
   // The Tools dialog, and Print All in it answered Yes.
   HWND RunPrintAll() {
-    HWND tools = PressFor(catalog_, IDC_TOOLS, kTools);
-    if (!tools) return nullptr;
-    PressExpecting(tools, IDOK, kCompleteReportQuestion, IDYES);
+    HWND tools = OpenTools();
+    if (tools) PressExpecting(tools, IDOK, kCompleteReportQuestion, IDYES);
     return tools;
-  }
-  // Waits for the Tools dialog that follows the one closed, and cancels it.
-  void CancelToolsAfter(HWND closed) {
-    ASSERT_TRUE(WaitUntilGone(closed));
-    HWND tools = WaitForWindow("#32770", kTools);
-    ASSERT_TRUE(tools) << "the Tools dialog did not come back";
-    PostClick(tools, IDCANCEL);
-    ASSERT_TRUE(WaitUntilGone(tools));
-    ExpectNoMoreMessages();
   }
 };
 
@@ -305,14 +309,10 @@ TEST_F(ReportTest, PrintWritesTheSelectedSiteThenSavesAndOpensTheEditor) {
   Press(catalog_, IDC_PRINT);
   EXPECT_EQ(Installed("report.txt"), std::string("Weather forecast\r\n\r\n") +
                                          "https://weather.example/today\r\n\r\n" + kCopyright);
-  EXPECT_EQ(Installed("data.ini"), FileOf({kBuiltInAddress, "https://weather.example/today"}));
-  EXPECT_EQ(Installed("desc.ini"), FileOf({kBuiltInDescription, "Weather forecast"}));
-  std::vector<Record> records = WaitForRecords(1);
-  ASSERT_EQ(records.size(), 1u);
-  EXPECT_EQ(records[0].program, "editor.exe");
-  EXPECT_EQ(records[0].folder + "\\", kProgramFolder);
-  ASSERT_EQ(records[0].arguments.size(), 2u) << "the report's path must arrive as one argument";
-  EXPECT_EQ(records[0].arguments[1], kReport);
+  EXPECT_EQ(PairIn(), PairOf({kBuiltInAddress, "https://weather.example/today"},
+                             {kBuiltInDescription, "Weather forecast"}));
+  ASSERT_TRUE(Started(1, "editor.exe", kReport));
+  EXPECT_EQ(Records()[0].folder + "\\", kProgramFolder);
   ExpectNoMoreMessages();
 }
 
@@ -342,13 +342,13 @@ TEST_F(ReportTest, AReadOnlyReportStaysAsItWas) {
   ASSERT_TRUE(SetFileAttributesA(kReport, FILE_ATTRIBUTE_READONLY));
   ASSERT_TRUE(Open());
   SelectRow(catalog_, IDC_ADDRESSES, 0);
-  PressExpecting(catalog_, IDC_PRINT, kCannotWriteReport);
+  PressExpecting(catalog_, IDC_PRINT, kReportNotWritten);
   ExpectNoMoreMessages();
   EXPECT_EQ(Installed("data.ini"), unsaved) << "Print stops before it saves";
 
   HWND tools = RunPrintAll();
   ASSERT_TRUE(tools);
-  Expect(kCannotWriteReport);
+  Expect(kReportNotWritten);
   CancelToolsAfter(tools);
   EXPECT_EQ(Installed("report.txt"), "the last report");
   EXPECT_EQ(CatalogFiles(), (Lines{"data.ini", "desc.ini", "report.txt"})) << "no temporary left";
@@ -360,7 +360,7 @@ TEST_F(ReportTest, PrintAllAsksThenReportsTheFilesWhole) {
                   {kBuiltInDescription, "Alpha", "Beta"});
   WriteFile(kReport, "the last report");
   ASSERT_TRUE(Open());
-  HWND tools = PressFor(catalog_, IDC_TOOLS, kTools);
+  HWND tools = OpenTools();
   ASSERT_TRUE(tools);
   PressExpecting(tools, IDOK, kCompleteReportQuestion, IDNO);
   ExpectNoMoreMessages();
@@ -373,30 +373,10 @@ TEST_F(ReportTest, PrintAllAsksThenReportsTheFilesWhole) {
                                          "\r\n\r\nAlpha\r\nhttps://a.example/\r\n\r\n"
                                          "Beta\r\nhttps://b.example/\r\n\r\n" +
                                          kCopyright);
-  std::vector<Record> records = WaitForRecords(1);
-  ASSERT_EQ(records.size(), 1u);
-  EXPECT_EQ(records[0].program, "editor.exe");
-  ASSERT_EQ(records[0].arguments.size(), 2u);
-  EXPECT_EQ(records[0].arguments[1], kReport);
+  EXPECT_TRUE(Started(1, "editor.exe", kReport));
 }
 
-class ToolsTest : public CatalogFixture {
- protected:
-  HWND OpenTools() { return PressFor(catalog_, IDC_TOOLS, kTools); }
-  // The Tools dialog that replaces closed once its command has run.
-  static HWND NextTools(HWND closed) {
-    if (!WaitUntilGone(closed)) return nullptr;
-    return WaitForWindow("#32770", kTools);
-  }
-  // Once the loop has ended, no Tools dialog is left.
-  void ExpectToolsEnded(HWND closed) {
-    ASSERT_TRUE(WaitUntilGone(closed));
-    ExpectNoMoreMessages();
-    EXPECT_FALSE(FindVisibleWindow("#32770", kTools));
-    EXPECT_TRUE(Eventually("the catalog to be enabled again",
-                           [&] { return IsWindowEnabled(catalog_); }));
-  }
-};
+class ToolsTest : public WithTools {};
 
 TEST_F(ToolsTest, CancelEscAndTheCloseBoxEndTools) {
   ASSERT_TRUE(Open());
@@ -407,8 +387,7 @@ TEST_F(ToolsTest, CancelEscAndTheCloseBoxEndTools) {
                                     {IDC_TOOLS_RESTORE, "restore collection"},
                                     {IDC_TOOLS_UPDATES, "update Sarnovo"},
                                     {IDOK, "create complete report"}}));
-  PostClick(tools, IDCANCEL);
-  ExpectToolsEnded(tools);
+  CancelTools(tools);
 
   tools = OpenTools();
   ASSERT_TRUE(tools);
@@ -423,7 +402,7 @@ TEST_F(ToolsTest, CancelEscAndTheCloseBoxEndTools) {
 }
 
 TEST_F(ToolsTest, SaveWritesTheInstalledFilesSilentlyAndToolsComesBack) {
-  WriteCollectionWithLf({kBuiltInAddress, "https://a.example/"}, {kBuiltInDescription, "Alpha"});
+  WriteCollectionWithLf(addresses_, descriptions_);
   ASSERT_TRUE(Open());
   HWND tools = OpenTools();
   ASSERT_TRUE(tools);
@@ -431,47 +410,47 @@ TEST_F(ToolsTest, SaveWritesTheInstalledFilesSilentlyAndToolsComesBack) {
   tools = NextTools(tools);
   ASSERT_TRUE(tools) << "Tools did not come back after Save";
   EXPECT_FALSE(FindVisibleWindow("#32770", kTitle)) << "no word of success";
-  EXPECT_EQ(Installed("data.ini"), FileOf({kBuiltInAddress, "https://a.example/"}));
-  EXPECT_EQ(Installed("desc.ini"), FileOf({kBuiltInDescription, "Alpha"}));
+  EXPECT_EQ(PairIn(), PairOf(addresses_, descriptions_));
 
-  // A save that fails still says so, and Tools comes back after it.
+  // A save that fails still says so, leaves the pair as it was (LF, which a save would not
+  // write) and no temporary, and Tools comes back after it.
+  WriteCollectionWithLf(addresses_, descriptions_);
+  const Contents earlier = FolderContents(kCatalogFolder);
   {
     HeldFile inUse(InstalledFile("data.ini"));
     ASSERT_TRUE(inUse.IsHeld());
     PostClick(tools, IDC_TOOLS_SAVE);
-    Expect("Can not save web addresses.\nPlease free some space on your hard drive first.    ");
+    Expect(kAddressesNotSaved);
     tools = NextTools(tools);
     ASSERT_TRUE(tools) << "Tools did not come back after a failed Save";
   }
-  PostClick(tools, IDCANCEL);
-  ExpectToolsEnded(tools);
+  EXPECT_EQ(FolderContents(kCatalogFolder), earlier) << "the pair as it was, no temporary";
+  CancelTools(tools);
 }
 
 TEST_F(ToolsTest, RestoreRunsAsTheButtonDoesAndToolsComesBack) {
-  if (!DriveA::Available()) GTEST_SKIP() << "drive A: is not mapped";
+  ASSERT_TRUE(DriveA::Available()) << "drive A: is not mapped (LUNETAR_DRIVE_A)";
   WriteCollection({kBuiltInAddress}, {kBuiltInDescription});
   ASSERT_TRUE(Open());
   HWND tools = OpenTools();
   ASSERT_TRUE(tools);
   PostClick(tools, IDC_TOOLS_RESTORE);  // no disk in the drive
   Expect(kInsertDisk);
-  Expect("Can not restore web sites.\nPlease make sure you have inserted your backup disk.    ");
+  Expect(kCannotRestoreSites);
   tools = NextTools(tools);
   ASSERT_TRUE(tools) << "Tools did not come back after a failed Restore";
   EXPECT_EQ(Addresses(), Lines{kBuiltInAddress});
 
   DriveA::Insert();
-  WriteFile(DriveA::File("data.ini"), FileOf({"https://backed.example/"}));
-  WriteFile(DriveA::File("desc.ini"), FileOf({"Backed up"}));
+  WriteCollection({"https://backed.example/"}, {"Backed up"}, DriveA::kFolder);
   PostClick(tools, IDC_TOOLS_RESTORE);
   Expect(kInsertDisk);
-  Expect("Your web collection was successfully restored from backup.    ");
+  Expect(kRestored);
   tools = NextTools(tools);
   ASSERT_TRUE(tools) << "Tools did not come back after Restore";
   EXPECT_EQ(Addresses(), Lines{"https://backed.example/"});
   EXPECT_EQ(Descriptions(), Lines{"Backed up"});
-  PostClick(tools, IDCANCEL);
-  ExpectToolsEnded(tools);
+  CancelTools(tools);
   EXPECT_EQ(Installed("data.ini"), FileOf({kBuiltInAddress})) << "Restore writes nothing";
 }
 
@@ -479,14 +458,9 @@ TEST_F(ToolsTest, UpdatesOpensTheProductPageEachTimeAndToolsStays) {
   ASSERT_TRUE(Open());
   HWND tools = OpenTools();
   ASSERT_TRUE(tools);
-  Press(tools, IDC_TOOLS_UPDATES);
-  Press(tools, IDC_TOOLS_UPDATES);
-  std::vector<Record> records = WaitForRecords(2);
-  ASSERT_EQ(records.size(), 2u);
-  for (const Record& record : records) {
-    EXPECT_EQ(record.program, "browser.exe");
-    ASSERT_EQ(record.arguments.size(), 2u) << "the address must arrive as one argument";
-    EXPECT_EQ(record.arguments[1], "https://lunetar.example/korvadex/");
+  for (std::size_t count : {1, 2}) {
+    Press(tools, IDC_TOOLS_UPDATES);
+    EXPECT_TRUE(Started(count, "browser.exe", "https://lunetar.example/korvadex/"));
   }
   EXPECT_TRUE(IsWindowVisible(tools)) << "Updates keeps the same Tools dialog";
   ExpectNoMoreMessages();
@@ -512,8 +486,7 @@ TEST_F(ToolsTest, RightButtonOnTheWindowItselfOpensTools) {
   RightClick(catalog_, 3, 3);
   HWND tools = WaitForWindow("#32770", kTools);
   ASSERT_TRUE(tools) << "a right press on the window opens Tools";
-  PostClick(tools, IDCANCEL);
-  ExpectToolsEnded(tools);
+  CancelTools(tools);
 }
 
 TEST_F(ToolsTest, HelpButtonAndF1ShowTheSameHelp) {
@@ -535,10 +508,7 @@ TEST_F(ToolsTest, HelpButtonAndF1ShowTheSameHelp) {
   EXPECT_EQ(help.substr(help.size() - last.size()), last);
 
   TypeKey(catalog_, VK_F1);
-  box = WaitForWindow("#32770", kTitle);
-  ASSERT_TRUE(box) << "F1 shows no help";
-  EXPECT_EQ(MessageBoxText(box), help);
-  ASSERT_TRUE(Answer(box, IDOK));
+  Expect(help);
   ExpectNoMoreMessages();
 }
 

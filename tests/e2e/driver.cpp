@@ -341,8 +341,8 @@ void RightClick(HWND dialog, int x, int y) {
   PostMessageA(dialog, WM_RBUTTONUP, 0, MAKELPARAM(x, y));
 }
 
-std::vector<std::pair<int, std::string>> ToolTips(HWND window) {
-  std::vector<std::pair<int, std::string>> hints;
+Hints ToolTips(HWND window) {
+  Hints hints;
   HWND tips = nullptr;
   while ((tips = FindWindowExA(nullptr, tips, TOOLTIPS_CLASSA, nullptr))) {
     if (GetWindow(tips, GW_OWNER) == window) break;
@@ -407,6 +407,26 @@ bool Answer(HWND box, int buttonId) {
   return WaitUntilGone(box);
 }
 
+void ExpectMessage(const char* title, const std::string& text, int answer) {
+  HWND box = WaitForWindow("#32770", title);
+  ASSERT_TRUE(box) << "no message \"" << text << "\"";
+  EXPECT_EQ(MessageBoxText(box), text);
+  ASSERT_TRUE(Answer(box, answer));
+}
+
+void ExpectNoMoreMessages(HWND window, WPARAM aboutCommand, const char* aboutTitle,
+                          const char* boxTitle) {
+  PostMessageA(window, WM_SYSCOMMAND, aboutCommand, 0);
+  HWND about = WaitForWindow("#32770", aboutTitle);
+  HWND box = FindVisibleWindow("#32770", boxTitle);
+  if (about) {
+    PostMessageA(about, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(WaitUntilGone(about));
+  }
+  ASSERT_TRUE(about) << "\"" << WindowText(window) << "\" did not come back from its command";
+  EXPECT_FALSE(box) << "unexpected message \"" << MessageBoxText(box) << "\"";
+}
+
 std::string FileBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   std::stringstream bytes;
@@ -435,8 +455,8 @@ void WriteFile(const std::string& path, const std::string& bytes) {
   EXPECT_TRUE(out) << "cannot write " << path;
 }
 
-std::vector<std::string> FolderFiles(const std::string& folder) {
-  std::vector<std::string> names;
+Lines FolderFiles(const std::string& folder) {
+  Lines names;
   WIN32_FIND_DATAA found;
   HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
   if (search == INVALID_HANDLE_VALUE) return names;
@@ -446,6 +466,32 @@ std::vector<std::string> FolderFiles(const std::string& folder) {
   FindClose(search);
   std::sort(names.begin(), names.end());
   return names;
+}
+
+Contents FolderContents(const std::string& folder) {
+  Contents contents;
+  for (const std::string& name : FolderFiles(folder)) {
+    contents.emplace_back(name, FileBytes(folder + name));
+  }
+  return contents;
+}
+
+void WriteFolder(const std::string& folder, const Contents& files) {
+  for (const auto& file : files) WriteFile(folder + file.first, file.second);
+}
+
+bool EmptyFolder(const std::string& folder) {
+  bool emptied = true;
+  for (const std::string& name : FolderFiles(folder)) {
+    const std::string path = folder + name;
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    if (!DeleteFileA(path.c_str())) {
+      const DWORD error = GetLastError();
+      ADD_FAILURE() << "cannot remove " << path << " (error " << error << ")";
+      emptied = false;
+    }
+  }
+  return emptied;
 }
 
 HeldFile::HeldFile(const std::string& path, Sharing sharing)
@@ -500,18 +546,6 @@ void DriveA::Insert(Disk disk) {
                          [&] { return ShowsMarker(Special(disk).marker); }));
 }
 
-std::vector<std::string> DriveA::Files() {
-  std::vector<std::string> names;
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA("A:\\*", &found);
-  if (search == INVALID_HANDLE_VALUE) return names;
-  do {
-    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(found.cFileName);
-  } while (FindNextFileA(search, &found));
-  FindClose(search);
-  return names;
-}
-
 void DriveA::Eject() {
   const std::string folder = DriveAFolder();
   for (Disk disk : {Disk::WriteProtected, Disk::Full}) {
@@ -521,17 +555,7 @@ void DriveA::Eject() {
                            [&] { return !ShowsMarker(Special(disk).marker); }));
   }
   if (folder.empty() || !FileExists(folder)) return;
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-  if (search != INVALID_HANDLE_VALUE) {
-    do {
-      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
-      const std::string path = folder + "\\" + found.cFileName;
-      SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-      EXPECT_TRUE(DeleteFileA(path.c_str())) << "cannot remove " << path << " from the disk";
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-  }
+  EmptyFolder(folder + "\\");
   EXPECT_TRUE(RemoveDirectoryA(folder.c_str())) << "cannot eject the disk " << folder;
 }
 

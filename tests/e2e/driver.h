@@ -21,6 +21,12 @@
 
 namespace e2e {
 
+using Lines = std::vector<std::string>;
+// Files by name, each with its bytes.
+using Contents = std::vector<std::pair<std::string, std::string>>;
+// Tool-tip hints: the id of each control and its text.
+using Hints = std::vector<std::pair<int, std::string>>;
+
 constexpr DWORD kTimeoutMs = 10000;
 
 // Waits until done() holds, checking it again and again until timeoutMs have passed.
@@ -77,9 +83,8 @@ void DoubleClickRow(HWND dialog, int listId, int index);
 // A right-click on the dialog's own surface at a point of its client area; posted.
 void RightClick(HWND dialog, int x, int y);
 
-// The hints of the tool-tip control that window owns, in the order they were added: the id of
-// each control and its text.
-std::vector<std::pair<int, std::string>> ToolTips(HWND window);
+// The hints of the tool-tip control that window owns, in the order they were added.
+Hints ToolTips(HWND window);
 
 // The control that has the keyboard focus in window's thread.
 HWND FocusedControl(HWND window);
@@ -92,14 +97,28 @@ void TypeKey(HWND window, WORD virtualKey);
 // once the box is gone.
 std::string MessageBoxText(HWND box);
 bool Answer(HWND box, int buttonId);
+// Waits for the message box titled title, checks its text and answers it.
+void ExpectMessage(const char* title, const std::string& text, int answer = IDOK);
+// Checks that the program of window has ended its running command and shows no message box
+// titled boxTitle: its About box (the system command aboutCommand, titled aboutTitle), asked for
+// now, opens only once the command has ended, or over a message it shows, which is then found.
+void ExpectNoMoreMessages(HWND window, WPARAM aboutCommand, const char* aboutTitle,
+                          const char* boxTitle);
 
 // Each line of a file, without line ends; empty when the file is missing.
 std::vector<std::string> FileLines(const std::string& path);
 std::string FileBytes(const std::string& path);
 bool FileExists(const std::string& path);
 void WriteFile(const std::string& path, const std::string& bytes);
-// The names of the files in folder (ending in "\\"), sorted by their bytes.
-std::vector<std::string> FolderFiles(const std::string& folder);
+// The names of the files in folder (ending in "\\"), sorted by their bytes; empty when the folder
+// is missing.
+Lines FolderFiles(const std::string& folder);
+// Every file of folder (ending in "\\") with its bytes, sorted by name; and files written there.
+Contents FolderContents(const std::string& folder);
+void WriteFolder(const std::string& folder, const Contents& files);
+// Removes every file of folder (ending in "\\"), read-only ones too; a file that stays (in use,
+// say) fails the test by name.
+bool EmptyFolder(const std::string& folder);
 
 // A file held open the way a program that uses it holds it: while held it cannot be deleted or
 // replaced. Held Exclusive, as a program that locks it, it cannot even be read. Released at the
@@ -163,10 +182,11 @@ class DriveA {
   static void Insert();
   static void Insert(Disk disk);
   static void Eject();
-  // The files on the disk in A:, by name, in the order the file system lists them.
-  static std::vector<std::string> Files();
+  static constexpr const char* kFolder = "A:\\";
+  // The names of the files on the disk in A:, sorted.
+  static Lines Files() { return FolderFiles(kFolder); }
   // A file on the inserted disk, as "A:\name".
-  static std::string File(const std::string& name) { return "A:\\" + name; }
+  static std::string File(const std::string& name) { return kFolder + name; }
 };
 
 }  // namespace e2e

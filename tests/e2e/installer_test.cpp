@@ -29,9 +29,8 @@ constexpr const char* kUninstallKey =
 constexpr const char* kUninstaller = "Uninstall Lunetar.exe";
 constexpr DWORD kInstallTimeoutMs = 60000;
 
-const std::vector<std::string> kPrograms = {"launch.exe", "guide.exe", "sarnovo.exe"};
-const std::vector<std::string> kDocuments = {"gtips.txt", "License.txt", "Order.txt",
-                                             "Readme.html", "Readme.txt"};
+const Lines kPrograms = {"launch.exe", "guide.exe", "sarnovo.exe"};
+const Lines kDocuments = {"gtips.txt", "License.txt", "Order.txt", "Readme.html", "Readme.txt"};
 
 std::string ProgramFolderWithoutSlash() {
   const std::string folder = kProgramFolder;
@@ -42,19 +41,6 @@ std::string Shortcut() {
   char programs[MAX_PATH] = "";
   SHGetFolderPathA(nullptr, CSIDL_COMMON_PROGRAMS, nullptr, SHGFP_TYPE_CURRENT, programs);
   return std::string(programs) + "\\Lunetar.lnk";
-}
-
-// The names of the files (not folders) in folder, sorted; empty when the folder is missing.
-std::set<std::string> FilesIn(const std::string& folder) {
-  std::set<std::string> names;
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return names;
-  do {
-    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.insert(found.cFileName);
-  } while (FindNextFileA(search, &found));
-  FindClose(search);
-  return names;
 }
 
 bool FolderExists(const std::string& folder) {
@@ -182,9 +168,9 @@ TEST_F(InstallerTest, InstallsTheProgramsAndTheDocumentsWithCrLfLineEnds) {
   std::set<std::string> expected(kPrograms.begin(), kPrograms.end());
   expected.insert(kDocuments.begin(), kDocuments.end());
   expected.insert(kUninstaller);
-  EXPECT_EQ(FilesIn(kProgramFolder), expected);
+  EXPECT_EQ(FolderFiles(kProgramFolder), Lines(expected.begin(), expected.end()));
   EXPECT_TRUE(FolderExists(kCatalogFolder));
-  EXPECT_TRUE(FilesIn(kCatalogFolder).empty());
+  EXPECT_TRUE(FolderFiles(kCatalogFolder).empty());
 
   for (const std::string& program : kPrograms) {
     EXPECT_EQ(FileBytes(kProgramFolder + program), FileBytes(BuildFolder() + program)) << program;
@@ -241,15 +227,15 @@ TEST_F(InstallerTest, ItsUninstallerLeavesExactlyTheUsersData) {
   EXPECT_EQ(Uninstall(), 0);
 
   // report.txt is the catalog's printout, made again from the collection at every print.
-  EXPECT_EQ(FilesIn(kProgramFolder), (std::set<std::string>{"user.ini", kUninstaller}));
-  EXPECT_EQ(FilesIn(kCatalogFolder), (std::set<std::string>{"A note.txt", "data.ini", "desc.ini"}));
+  EXPECT_EQ(FolderFiles(kProgramFolder), (Lines{kUninstaller, "user.ini"}));
+  EXPECT_EQ(FolderFiles(kCatalogFolder), (Lines{"A note.txt", "data.ini", "desc.ini"}));
   EXPECT_FALSE(EntryExists());
   EXPECT_FALSE(FileExists(Shortcut()));
 }
 
 TEST_F(InstallerTest, ItsUninstallerRemovesTheCatalogFolderWhenItHoldsNoData) {
   EXPECT_EQ(Uninstall(), 0);
-  EXPECT_EQ(FilesIn(kProgramFolder), std::set<std::string>{kUninstaller});
+  EXPECT_EQ(FolderFiles(kProgramFolder), Lines{kUninstaller});
   EXPECT_FALSE(FolderExists(kCatalogFolder));
 }
 
@@ -258,7 +244,7 @@ TEST_F(InstallerTest, ItsUninstallerRemovesTheCatalogFolderWhenItHoldsNoData) {
 TEST_F(InstallerTest, TheLaunchersUninstallRemovesEveryInstalledFileButTheLauncher) {
   std::set<std::string> inAppList;
   for (const char* path : lunetar::kUninstallList) inAppList.insert(path);
-  for (const std::string& installed : FilesIn(kProgramFolder)) {
+  for (const std::string& installed : FolderFiles(kProgramFolder)) {
     if (installed == "launch.exe" || installed == kUninstaller) continue;
     EXPECT_EQ(inAppList.count(installed), 1u) << installed << " is not on the launcher's list";
   }
@@ -272,10 +258,10 @@ TEST_F(InstallerTest, TheLaunchersUninstallRemovesEveryInstalledFileButTheLaunch
   ASSERT_TRUE(box);
   ASSERT_TRUE(Answer(box, IDOK));
   ASSERT_TRUE(WaitForExit());
-  EXPECT_EQ(FilesIn(kProgramFolder), (std::set<std::string>{"launch.exe", kUninstaller}));
+  EXPECT_EQ(FolderFiles(kProgramFolder), (Lines{kUninstaller, "launch.exe"}));
 
   EXPECT_EQ(Uninstall(), 0);
-  EXPECT_EQ(FilesIn(kProgramFolder), std::set<std::string>{kUninstaller});
+  EXPECT_EQ(FolderFiles(kProgramFolder), Lines{kUninstaller});
 }
 
 }  // namespace

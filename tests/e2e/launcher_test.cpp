@@ -50,18 +50,12 @@ class LauncherTest : public SuiteTest {
   }
   // Presses Uninstall and answers the question.
   void Uninstall(int answer) {
-    HWND box = PressFor(launcher_, IDOK, "Uninstall");
-    ASSERT_TRUE(box);
-    EXPECT_EQ(MessageBoxText(box), kQuestion);
-    ASSERT_TRUE(Answer(box, answer));
+    PostClick(launcher_, IDOK);
+    ExpectMessage("Uninstall", kQuestion, answer);
   }
   // Reads the message that ends an uninstall, closes it, and returns the launcher's exit code.
   DWORD FinalMessage(const char* text) {
-    HWND box = WaitForWindow("#32770", "Uninstall");
-    EXPECT_TRUE(box);
-    if (!box) return 99;
-    EXPECT_EQ(MessageBoxText(box), text);
-    Answer(box, IDOK);
+    ExpectMessage("Uninstall", text);
     DWORD exitCode = 99;
     EXPECT_TRUE(WaitForExit(&exitCode)) << "the launcher did not end";
     return exitCode;

@@ -15,25 +15,13 @@
 namespace e2e {
 namespace {
 
-using Lines = std::vector<std::string>;
-
 constexpr const char* kReaderTitle = "Korvadex";
 constexpr const char* kTipCaption = " Tip of the Day";
 
 class ReaderFaultTest : public ReaderFixture {
  protected:
-  // Once the running command has ended, no message of the reader is left: the About box asked for
-  // now opens only after it.
   static void ExpectNoMoreMessages(HWND reader) {
-    PostMessageA(reader, WM_SYSCOMMAND, IDM_ABOUT, 0);
-    HWND about = WaitForWindow("#32770", "About Korvadex");
-    HWND box = FindVisibleWindow("#32770", kReaderTitle);
-    if (about) {
-      PostMessageA(about, WM_CLOSE, 0, 0);
-      EXPECT_TRUE(WaitUntilGone(about));
-    }
-    ASSERT_TRUE(about) << "the reader did not come back from its command";
-    EXPECT_FALSE(box) << "unexpected message \"" << MessageBoxText(box) << "\"";
+    e2e::ExpectNoMoreMessages(reader, IDM_ABOUT, "About Korvadex", kReaderTitle);
   }
   static std::string Tips() { return std::string(kProgramFolder) + "gtips.txt"; }
   static std::string UserFile() { return std::string(kProgramFolder) + "user.ini"; }
@@ -77,7 +65,7 @@ TEST_F(ReaderFaultTest, ALockedPositionFileGivesTheFirstPlaceAndStaysAsItWas) {
 }
 
 TEST_F(ReaderFaultTest, AnEntryThatCannotBeStoredIsToldAndNotShown) {
-  if (!FaultyFile::Available(Fault::Full)) GTEST_SKIP() << "the test script mounted no full disk";
+  ASSERT_TRUE(FaultyFile::Available(Fault::Full)) << "no full disk (LUNETAR_DISK_FULL)";
   const std::string stored = "User Defined Commands and Tips\r\n\r\nls -la\r\n\r\n";
   const struct {
     bool locked;  // else user.ini.new is on a full disk
@@ -108,10 +96,7 @@ TEST_F(ReaderFaultTest, AnEntryThatCannotBeStoredIsToldAndNotShown) {
       ASSERT_TRUE(add);
       SetItemText(add, IDC_ENTRY, "grep -r word .");
       PostClick(add, IDOK);
-      HWND box = WaitForWindow("#32770", kReaderTitle);
-      ASSERT_TRUE(box);
-      EXPECT_EQ(MessageBoxText(box), cell.message);
-      ASSERT_TRUE(Answer(box, IDOK));
+      ExpectMessage(kReaderTitle, cell.message);
       ExpectNoMoreMessages(reader);
       const Lines lines = ListLines(reader, IDC_TEXT_LIST);
       EXPECT_EQ(std::count(lines.begin(), lines.end(), "grep -r word ."), 0);
@@ -136,7 +121,9 @@ TEST_F(ReaderFaultTest, AHugeTipLineIsShownInPieces) {
   EXPECT_EQ(ItemText(tip, IDC_TIP_TEXT), line.substr(999, 999));
   PostClick(tip, IDOK);
   ASSERT_TRUE(WaitUntilGone(tip));
-  EXPECT_TRUE(WaitForWindow("#32770", " Korvadex"));
+  HWND reader = WaitForWindow("#32770", " Korvadex");
+  ASSERT_TRUE(reader);
+  ExpectNoMoreMessages(reader);
   EXPECT_EQ(TipSetting("FilePos"), 1998);
 }
 

@@ -10,25 +10,6 @@ namespace {
 const std::string kRecordLog = std::string(kTestFolder) + "record.log";
 const char* const kTestFolders[] = {kProgramFolder, kCatalogFolder, kTestFolder};
 
-// Removes every file of folder; a file that stays (in use, say) fails the test by name.
-bool EmptyFolder(const std::string& folder) {
-  bool emptied = true;
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return true;
-  do {
-    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
-    const std::string path = folder + found.cFileName;
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    if (!DeleteFileA(path.c_str())) {
-      ADD_FAILURE() << "cannot remove " << path << " (error " << GetLastError() << ")";
-      emptied = false;
-    }
-  } while (FindNextFileA(search, &found));
-  FindClose(search);
-  return emptied;
-}
-
 void SetDefaultValue(const std::string& key, const std::string& value) {
   HKEY handle;
   ASSERT_EQ(RegCreateKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
@@ -198,6 +179,22 @@ std::vector<Record> SuiteTest::WaitForRecords(std::size_t count) const {
   std::vector<Record> records;
   WaitUntil([&] { return (records = Records()).size() >= count; });
   return records;
+}
+
+::testing::AssertionResult SuiteTest::Started(std::size_t count, const std::string& program,
+                                              const std::string& argument) const {
+  const std::vector<Record> records = WaitForRecords(count);
+  if (records.size() != count) {
+    return ::testing::AssertionFailure() << records.size() << " starts, not " << count;
+  }
+  const Record& last = records.back();
+  if (last.program == program && last.arguments.size() == 2 && last.arguments[1] == argument) {
+    return ::testing::AssertionSuccess();
+  }
+  ::testing::AssertionResult failure = ::testing::AssertionFailure();
+  failure << "started " << last.program << " with";
+  for (const std::string& given : last.arguments) failure << " [" << given << "]";
+  return failure << ", not " << program << " with [" << argument << "] as its one argument";
 }
 
 }  // namespace e2e

@@ -48,6 +48,10 @@ class SuiteTest : public ::testing::Test {
   std::vector<Record> Records() const;
   // Waits until the log holds at least count records.
   std::vector<Record> WaitForRecords(std::size_t count) const;
+  // Succeeds when the stand-ins have been started count times, the last time as program with
+  // argument as its one argument (a path or an address handed on whole).
+  ::testing::AssertionResult Started(std::size_t count, const std::string& program,
+                                     const std::string& argument) const;
 
  private:
   std::vector<PROCESS_INFORMATION> processes_;

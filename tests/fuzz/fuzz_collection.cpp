@@ -1,6 +1,6 @@
 // The collection files: ReadCollectionFile, ReadCollectionFiles and ReadInstalledCollection,
-// and FindPrefix on the lines read. Input: the prefix to find as a text from the front, then data.ini as a text, desc.ini the
-// rest.
+// and FindPrefix on the lines read. Input: the prefix to find as a text from the front, then
+// data.ini as a text, desc.ini the rest.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include "catalog/collection.h"
