@@ -491,7 +491,11 @@ bool EmptyFolder(const std::string& folder) {
       emptied = false;
     }
   }
-  return emptied;
+  // Wine removes a deleted file only once the last handle to it is closed, and then by its name:
+  // the program of a process that has just ended can still be held, and a copy made under that
+  // name before then would vanish with it. The folder is empty when no file is left in it.
+  return emptied && static_cast<bool>(Eventually("the removed files of " + folder + " to be gone",
+                                                 [&] { return FolderFiles(folder).empty(); }));
 }
 
 HeldFile::HeldFile(const std::string& path, Sharing sharing)

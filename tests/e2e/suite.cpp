@@ -139,7 +139,7 @@ HWND SuiteTest::Start(const std::string& program, const char* className, const c
   PROCESS_INFORMATION process = {};
   if (!CreateProcessA(path.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder,
                       &startup, &process)) {
-    ADD_FAILURE() << "cannot start " << path;
+    ADD_FAILURE() << "cannot start " << path << " (error " << GetLastError() << ")";
     return nullptr;
   }
   processes_.push_back(process);
