@@ -488,7 +488,7 @@ void CCatalogDlg::OnPrint() {
 void CCatalogDlg::WriteCompleteReport() {
   // Whatever the save says (an empty collection, say), the report shows the files as they are.
   QuietSave();
-  const CollectionFiles installed = FilesOf(CollectionPlace::Installed);
+  const CollectionFiles installed = PairToRead(FilesOf(CollectionPlace::Installed));
   std::vector<std::string> descriptions;
   std::vector<std::string> addresses;
   if (ReadCollectionFile(installed.descriptions, descriptions) != FileRead::Read) return;

@@ -223,9 +223,11 @@ bool FinishInterruptedSave(const CollectionFiles& files, ReplaceFileFunction rep
     return true;
   }
   // The new pair is whole, and only the earlier descriptions were left; unless desc.ini is gone,
-  // when they are the only descriptions there are.
+  // when they are the only descriptions there are. Left ones that cannot be removed do no harm:
+  // the next save moves desc.ini over them, or fails before it changes anything.
   if (!Exists(files.descriptions)) return replace(save.earlierDescriptions, files.descriptions);
-  return std::remove(save.earlierDescriptions.c_str()) == 0 || !Exists(save.earlierDescriptions);
+  std::remove(save.earlierDescriptions.c_str());
+  return true;
 }
 
 CollectionFiles PairToRead(const CollectionFiles& files) {

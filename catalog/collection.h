@@ -74,10 +74,11 @@ enum class SaveOutcome {
 SaveOutcome SaveCollectionFiles(const Collection& collection, const CollectionFiles& files,
                                 ReplaceFileFunction replace);
 
-// Puts a pair back together after a save that was cut off (the program killed, the power gone):
+// Puts a pair back together after a save that was cut off (the program killed, say):
 // while data.ini has not been replaced, the earlier descriptions move back; once it has, the new
 // pair stands. What the save left beside the pair is removed. False when a file in the way (held
-// by another program, say) kept the pair from being put right; PairToRead still finds it.
+// by another program, say) kept the earlier descriptions from moving back; PairToRead still finds
+// the right pair then.
 bool FinishInterruptedSave(const CollectionFiles& files, ReplaceFileFunction replace);
 
 // The files that hold the pair, without changing any: the pair itself, or, while a cut-off save
