@@ -6,7 +6,6 @@
 
 #include <sys/stat.h>
 
-#include "common/file_ptr.h"
 #include "common/suite.h"
 
 namespace lunetar {
@@ -150,11 +149,6 @@ struct SaveFiles {
   }
 };
 
-bool CreateEmptyFile(const std::string& path) {
-  FilePtr file = OpenFile(path, "wb");
-  return file && CloseFile(file);
-}
-
 }  // namespace
 
 SaveOutcome SaveCollectionFiles(const Collection& collection, const CollectionFiles& files,
@@ -181,7 +175,7 @@ SaveOutcome SaveCollectionFiles(const Collection& collection, const CollectionFi
   // replace writes no byte, so it works on a full disk too.
   const bool hadDescriptions = Exists(files.descriptions);
   const bool aside = hadDescriptions ? replace(files.descriptions, save.earlierDescriptions)
-                                     : CreateEmptyFile(save.earlierDescriptions);
+                                     : WriteLineFile(save.earlierDescriptions, {});
   if (!aside) {
     save.RemoveTemporaries();
     return SaveOutcome::DescriptionsFailed;
@@ -231,9 +225,8 @@ bool FinishInterruptedSave(const CollectionFiles& files, ReplaceFileFunction rep
 }
 
 CollectionFiles PairToRead(const CollectionFiles& files) {
-  if (SaveFiles(files).AddressesNotReplaced()) {
-    return {files.addresses, SaveFiles(files).earlierDescriptions};
-  }
+  const SaveFiles save(files);
+  if (save.AddressesNotReplaced()) return {files.addresses, save.earlierDescriptions};
   return files;
 }
 
