@@ -23,6 +23,14 @@ class ReaderFaultTest : public ReaderFixture {
   static void ExpectNoMoreMessages(HWND reader) {
     e2e::ExpectNoMoreMessages(reader, IDM_ABOUT, "About Korvadex", kReaderTitle);
   }
+  // Launch in the Tip of the Day: the tip goes, the reader opens, and no message comes with it.
+  static void LaunchWithoutMessages(HWND tip) {
+    PostClick(tip, IDOK);
+    ASSERT_TRUE(WaitUntilGone(tip));
+    HWND reader = WaitForWindow("#32770", " Korvadex");
+    ASSERT_TRUE(reader);
+    ExpectNoMoreMessages(reader);
+  }
   static std::string Tips() { return std::string(kProgramFolder) + "gtips.txt"; }
   static std::string UserFile() { return std::string(kProgramFolder) + "user.ini"; }
 };
@@ -38,11 +46,7 @@ TEST_F(ReaderFaultTest, ALockedTipsFileIsTakenForAMissingOne) {
   ASSERT_TRUE(tip);
   EXPECT_EQ(ItemText(tip, IDC_TIP_TEXT), "Tips file does not exist in the prescribed directory");
   EXPECT_FALSE(IsWindowEnabled(GetDlgItem(tip, IDC_NEXT_TIP)));
-  PostClick(tip, IDOK);
-  ASSERT_TRUE(WaitUntilGone(tip));
-  HWND reader = WaitForWindow("#32770", " Korvadex");
-  ASSERT_TRUE(reader);
-  ExpectNoMoreMessages(reader);
+  ASSERT_NO_FATAL_FAILURE(LaunchWithoutMessages(tip));
   EXPECT_EQ(TipSetting("FilePos"), 11);
   EXPECT_EQ(TipTimeStamp(), "Thu Jan  1 00:00:00 2026");
 }
@@ -119,11 +123,7 @@ TEST_F(ReaderFaultTest, AHugeTipLineIsShownInPieces) {
   EXPECT_EQ(ItemText(tip, IDC_TIP_TEXT), line.substr(0, 999));
   Press(tip, IDC_NEXT_TIP);
   EXPECT_EQ(ItemText(tip, IDC_TIP_TEXT), line.substr(999, 999));
-  PostClick(tip, IDOK);
-  ASSERT_TRUE(WaitUntilGone(tip));
-  HWND reader = WaitForWindow("#32770", " Korvadex");
-  ASSERT_TRUE(reader);
-  ExpectNoMoreMessages(reader);
+  ASSERT_NO_FATAL_FAILURE(LaunchWithoutMessages(tip));
   EXPECT_EQ(TipSetting("FilePos"), 1998);
 }
 
