@@ -1,9 +1,9 @@
 #include "common/app.h"
 
-#include <commctrl.h>
-
 #include <cstdlib>
 #include <vector>
+
+#include "common/system_library.h"
 
 namespace lunetar {
 namespace {
@@ -47,10 +47,6 @@ int CApp::Run(HINSTANCE instance) {
   GetModuleFileNameA(nullptr, path, MAX_PATH);
   m_strName = BaseName(path);
   m_strCommandLine = ArgumentsOf(GetCommandLineA());
-
-  // The three-dimensional control look and the tool-tip class.
-  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
-  InitCommonControlsEx(&controls);
 
   if (!InitInstance()) return EXIT_SUCCESS;
   MSG msg = {};
@@ -118,5 +114,6 @@ std::string LoadResourceString(int id) {
 }  // namespace lunetar
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  lunetar::RestrictLibrarySearch();
   return lunetar::CApp::Get().Run(instance);
 }

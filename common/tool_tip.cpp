@@ -2,7 +2,22 @@
 
 #include <commctrl.h>
 
+#include "common/system_library.h"
+
 namespace lunetar {
+namespace {
+// The tool tips are the one common control of the programs: the library is loaded for the first
+// one, from the system folder, and registers the tool-tip class.
+bool RegisterToolTipClass() {
+  static const bool registered = [] {
+    const auto initialize = SystemFunction<decltype(&InitCommonControlsEx)>(
+        "comctl32.dll", "InitCommonControlsEx");
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
+    return initialize && initialize(&controls);
+  }();
+  return registered;
+}
+}  // namespace
 
 CToolTip::~CToolTip() { Destroy(); }
 
@@ -13,6 +28,7 @@ void CToolTip::Destroy() {
 }
 
 bool CToolTip::Create(HWND parent) {
+  if (!RegisterToolTipClass()) return false;
   m_hParent = parent;
   m_hWnd = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP, CW_USEDEFAULT, CW_USEDEFAULT,
                            CW_USEDEFAULT, CW_USEDEFAULT, parent, nullptr,

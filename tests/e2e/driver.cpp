@@ -341,37 +341,71 @@ void RightClick(HWND dialog, int x, int y) {
   PostMessageA(dialog, WM_RBUTTONUP, 0, MAKELPARAM(x, y));
 }
 
-Hints ToolTips(HWND window) {
-  Hints hints;
+namespace {
+// The tool-tip control that window owns; nullptr when it has none.
+HWND ToolTipControl(HWND window) {
   HWND tips = nullptr;
   while ((tips = FindWindowExA(nullptr, tips, TOOLTIPS_CLASSA, nullptr))) {
-    if (GetWindow(tips, GW_OWNER) == window) break;
+    if (GetWindow(tips, GW_OWNER) == window) return tips;
   }
-  if (!tips) return hints;
-  // The tool's record and its text are read in the tool-tip control's own process.
+  return nullptr;
+}
+
+// One tool of a tool-tip control, asked for with message (TTM_ENUMTOOLSA, TTM_GETCURRENTTOOLA):
+// its control's id and its text. The tool's record and its text are read in the control's own
+// process. False when the control has no such tool.
+bool ReadTool(HWND tips, UINT message, WPARAM index, std::pair<int, std::string>& hint) {
   constexpr std::size_t kTextOffset = sizeof(TTTOOLINFOA);
   constexpr std::size_t kTextSize = 1024;
   RemoteBuffer remote(tips, kTextOffset + kTextSize);
   if (!remote.Valid()) {
     ADD_FAILURE() << "cannot reach the tool-tip control's process";
-    return hints;
+    return false;
   }
+  TTTOOLINFOA tool = {};
+  tool.cbSize = sizeof tool;
+  tool.lpszText = remote.At(kTextOffset);
+  const char nothing = '\0';
+  remote.Write(0, &tool, sizeof tool);
+  remote.Write(kTextOffset, &nothing, 1);
+  if (!Ask(tips, message, index, reinterpret_cast<LPARAM>(remote.At(0)))) return false;
+  char text[kTextSize] = "";
+  remote.Read(0, &tool, sizeof tool);
+  remote.Read(kTextOffset, text, sizeof text - 1);
+  const HWND control = (tool.uFlags & TTF_IDISHWND) ? reinterpret_cast<HWND>(tool.uId) : nullptr;
+  hint = {control ? GetDlgCtrlID(control) : -1, text};
+  return true;
+}
+}  // namespace
+
+Hints ToolTips(HWND window) {
+  Hints hints;
+  HWND tips = ToolTipControl(window);
+  if (!tips) return hints;
   const LRESULT count = Ask(tips, TTM_GETTOOLCOUNT, 0, 0);
   for (LRESULT i = 0; i < count; ++i) {
-    TTTOOLINFOA tool = {};
-    tool.cbSize = sizeof tool;
-    tool.lpszText = remote.At(kTextOffset);
-    const char nothing = '\0';
-    remote.Write(0, &tool, sizeof tool);
-    remote.Write(kTextOffset, &nothing, 1);
-    if (!Ask(tips, TTM_ENUMTOOLSA, i, reinterpret_cast<LPARAM>(remote.At(0)))) continue;
-    char text[kTextSize] = "";
-    remote.Read(0, &tool, sizeof tool);
-    remote.Read(kTextOffset, text, sizeof text - 1);
-    const HWND control = (tool.uFlags & TTF_IDISHWND) ? reinterpret_cast<HWND>(tool.uId) : nullptr;
-    hints.emplace_back(control ? GetDlgCtrlID(control) : -1, text);
+    std::pair<int, std::string> hint;
+    if (ReadTool(tips, TTM_ENUMTOOLSA, i, hint)) hints.push_back(hint);
   }
   return hints;
+}
+
+std::pair<int, std::string> ShownHint(HWND dialog, int id) {
+  RECT control = {};
+  GetWindowRect(GetDlgItem(dialog, id), &control);
+  // A tool tip shows for the active window only.
+  SetForegroundWindow(dialog);
+  EXPECT_TRUE(Eventually("the window to come to the front",
+                         [&] { return GetForegroundWindow() == dialog; }));
+  SetCursorPos((control.left + control.right) / 2, (control.top + control.bottom) / 2);
+  std::pair<int, std::string> shown{0, ""};
+  WaitUntil([&] {
+    HWND tips = ToolTipControl(dialog);
+    return tips && IsWindowVisible(tips) && ReadTool(tips, TTM_GETCURRENTTOOLA, 0, shown);
+  });
+  // The pointer leaves the window again, so that no hint shows for a later step.
+  SetCursorPos(0, 0);
+  return shown;
 }
 
 HWND FocusedControl(HWND window) {

@@ -85,6 +85,10 @@ void RightClick(HWND dialog, int x, int y);
 
 // The hints of the tool-tip control that window owns, in the order they were added.
 Hints ToolTips(HWND window);
+// Moves the mouse pointer onto control id of dialog, as a user's hand would, and waits for the
+// dialog's tool tip to show: the id of the control it shows for and its text ({0, ""} when none
+// shows in time).
+std::pair<int, std::string> ShownHint(HWND dialog, int id);
 
 // The control that has the keyboard focus in window's thread.
 HWND FocusedControl(HWND window);
