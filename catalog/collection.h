@@ -66,9 +66,10 @@ enum class SaveOutcome {
 };
 
 // Saves both lists, the descriptions first: each goes to a temporary file beside its file (its
-// name + ".new"), every write, flush and close checked, and only when both are complete are the
-// two files replaced, desc.ini first. The earlier desc.ini waits beside it (+ ".old"; an empty
-// file there when there was none) until data.ini is replaced too, and moves back when that fails.
+// name + ".new"), every write checked and the file forced to the disk before it is closed, and
+// only when both are complete are the two files replaced, desc.ini first. The earlier desc.ini
+// waits beside it (+ ".old"; an empty file there when there was none) until data.ini is replaced
+// too, and moves back when that fails.
 // Whatever fails, the earlier pair stays whole. A save cut off before is put right first, and the
 // save fails when that cannot be done.
 SaveOutcome SaveCollectionFiles(const Collection& collection, const CollectionFiles& files,

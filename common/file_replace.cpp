@@ -19,7 +19,10 @@ bool MoveFileOver(const std::string& from, const std::string& to) {
     SetLastError(ERROR_ACCESS_DENIED);
     return false;
   }
-  return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) != FALSE;
+  // Written through: the call returns once the new name is on the disk, so a save that has
+  // reported success is not undone by a power cut.
+  return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) !=
+         FALSE;
 }
 
 }  // namespace lunetar

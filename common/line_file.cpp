@@ -4,6 +4,12 @@
 #include <cstdio>
 #include <utility>
 
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
 #include "common/file_ptr.h"
 
 namespace lunetar {
@@ -59,6 +65,19 @@ FileRead ReadLineFile(const std::string& path, std::size_t maxChars,
 }
 
 namespace {
+// Hands the stream's buffer to the system and has the system write the file to the disk before
+// the call returns: only then may the file replace an earlier one, so that a power cut leaves
+// the earlier file or this one, never an empty or half-written file in its place. (The run-time
+// library's _commit is FlushFileBuffers on the file's handle.)
+bool ForceToDisk(std::FILE* file) {
+  if (std::fflush(file) != 0) return false;
+#ifdef _WIN32
+  return _commit(_fileno(file)) == 0;
+#else
+  return fsync(fileno(file)) == 0;
+#endif
+}
+
 // Large files go out in pieces of this size: a call per line costs more than the writing under
 // Wine, and so does one call for a whole large file.
 constexpr std::size_t kWritePiece = 64 * 1024;
@@ -80,7 +99,7 @@ bool WriteLineFile(const std::string& path, const std::vector<std::string>& line
     if (piece.size() >= kWritePiece) writePiece();
   }
   writePiece();
-  ok = std::fflush(file.get()) == 0 && ok;
+  ok = ForceToDisk(file.get()) && ok;
   return CloseFile(file) && ok;
 }
 
@@ -120,7 +139,7 @@ bool WriteFileBytes(const std::string& path, const std::string& bytes) {
   FilePtr file = OpenFile(path, "wb");
   if (!file) return false;
   bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
-  ok = std::fflush(file.get()) == 0 && ok;
+  ok = ForceToDisk(file.get()) && ok;
   return CloseFile(file) && ok;
 }
 }  // namespace

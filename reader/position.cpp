@@ -19,12 +19,9 @@ bool ReadPositionFile(const std::string& path, ReaderPosition& position) {
   return true;
 }
 
-bool WritePositionFile(const std::string& path, const ReaderPosition& position) {
-  FilePtr file = OpenFile(path, "wb");
-  if (!file) return false;
-  bool ok = std::fprintf(file.get(), "%s\r\n%s", position.chapter.c_str(),
-                         position.keyword.c_str()) >= 0;
-  return CloseFile(file) && ok;
+bool WritePositionFile(const std::string& path, const ReaderPosition& position,
+                       ReplaceFileFunction replace) {
+  return SaveFileBytes(path, position.chapter + "\r\n" + position.keyword, replace);
 }
 
 }  // namespace lunetar

@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "common/line_file.h"
+
 namespace lunetar {
 
 struct ReaderPosition {
@@ -15,7 +17,9 @@ struct ReaderPosition {
 // Returns false, leaving position untouched, when the file cannot be opened.
 bool ReadPositionFile(const std::string& path, ReaderPosition& position);
 
-// Writes chapter, one line end and keyword, with nothing after the keyword.
-bool WritePositionFile(const std::string& path, const ReaderPosition& position);
+// Writes chapter, one line end and keyword, with nothing after the keyword, through a temporary
+// file (SaveFileBytes): the reader is closed at any moment, by a shutdown too.
+bool WritePositionFile(const std::string& path, const ReaderPosition& position,
+                       ReplaceFileFunction replace);
 
 }  // namespace lunetar

@@ -45,7 +45,7 @@ void CReaderDlg::LoadPosition() {
 }
 
 void CReaderDlg::SavePosition() {
-  WritePositionFile(PositionFilePath(), {m_strChapter, m_strKeyword});
+  WritePositionFile(PositionFilePath(), {m_strChapter, m_strKeyword}, MoveFileOver);
 }
 
 void CReaderDlg::DoDataExchange(CDataExchange& dx) {

@@ -23,7 +23,7 @@ class ReaderFilesTest : public TempFileTest {
 };
 
 TEST_F(ReaderFilesTest, PositionRoundTripHasNoEndAfterTheKeyword) {
-  ASSERT_TRUE(WritePositionFile(path_, {"Links", "grep"}));
+  ASSERT_TRUE(WritePositionFile(path_, {"Links", "grep"}, RenameOver));
   EXPECT_EQ(Bytes(), "Links\r\ngrep");
   ReaderPosition position = Load();
   EXPECT_EQ(position.chapter, "Links");
