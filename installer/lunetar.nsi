@@ -1,6 +1,7 @@
 ; The installer of the suite: the three programs and their documents in C:\Program Files\Lunetar\,
-; the catalog's folder C:\Program Files\Sarnovo\, both writable by standard users, a Start Menu
-; shortcut, an entry in Add/Remove Programs, and an uninstaller that leaves the user's data.
+; the catalog's folder C:\Program Files\Sarnovo\, both with rights that let standard users save
+; their data there but change nothing installed, a Start Menu shortcut, an entry in Add/Remove
+; Programs, and an uninstaller that leaves the user's data.
 ;
 ; Built by the Windows tree (installer/CMakeLists.txt), which passes:
 ;   VERSION     the suite's version, from common/suite.h
@@ -25,8 +26,46 @@ ManifestDPIAware true
 ; The programs name these folders in their code (common/suite.h), on drive C: whatever drive
 ; Windows is on: they are not a choice, and not the system's Program Files folder either.
 !define CATALOG_FOLDER "C:\Program Files\Sarnovo"
-; The local Users group by its well-known SID, which holds in every language of the system.
-!define USERS_MODIFY "*S-1-5-32-545:(OI)(CI)M"
+
+; ---- Who may do what ----
+; The rights of each path, as a security descriptor (SDDL): O: its owner, then D:P a list of
+; rights that takes nothing from the folders above (protected) and is applied whole, so that an
+; installation over an earlier one keeps nothing that one granted. Each (A;flags;rights;;;who)
+; allows: who is SY the system, BA the administrators, BU the local Users group, of which every
+; standard user is a member (well-known SIDs, the same in every language of the system), or
+; S-1-3-4 the owner of a file, who otherwise could always change its rights. Rights: FA all, FR
+; read, FX run, FW write, SD delete; 0x2 on a folder is the right to create files in it and
+; nothing else. Flags: OI and CI pass the entry on to the files and folders made inside later, IO
+; gives it to those only, not to the folder itself.
+;
+; The program folder while the installer puts files in it: read and run for Users, and nothing
+; that a file made in it could take over, so that no installed file is writable even for a moment
+; before it gets its own rights.
+!define RIGHTS_FOLDER_WHILE_INSTALLING "O:BAD:PAI(A;OICI;FA;;;SY)(A;OICI;FA;;;BA)(A;OICI;FRFX;;;BU)"
+; The two folders afterwards: the programs write user.ini beside the programs, and the collection,
+; the notes and the report in the catalog's folder, each through a temporary file they create
+; beside it, for whichever user runs them. So Users may create files in the folder itself (not
+; folders), and a file made there later is theirs to read, write, replace and delete, whoever
+; made it: the users of a machine share the user-defined chapter and the collection. Its owner
+; gets no more than that, so no user can lock the others out of a shared file. No right to delete
+; or rename the folder, to delete a file the folder holds by the folder's own right, or to change
+; the folder's rights.
+!define RIGHTS_DATA_FOLDER "${RIGHTS_FOLDER_WHILE_INSTALLING}(A;;0x2;;;BU)(A;OIIO;FRFXFWSD;;;BU)(A;OIIO;FRFXFWSD;;;S-1-3-4)"
+; Every installed file, the uninstaller too: read and run for Users, nothing else, and owned by
+; the administrators, whoever made a file of that name before.
+!define RIGHTS_INSTALLED_FILE "O:BAD:PAI(A;;FA;;;SY)(A;;FA;;;BA)(A;;FRFX;;;BU)"
+
+; Every file the installer puts in the program folder: the folder it comes from, and its name.
+!macro InstalledFiles DO
+  !insertmacro ${DO} "${PROGRAMS}" "launch.exe"
+  !insertmacro ${DO} "${PROGRAMS}" "guide.exe"
+  !insertmacro ${DO} "${PROGRAMS}" "sarnovo.exe"
+  !insertmacro ${DO} "${DOCUMENTS}" "gtips.txt"
+  !insertmacro ${DO} "${DOCUMENTS}" "Readme.txt"
+  !insertmacro ${DO} "${DOCUMENTS}" "Readme.html"
+  !insertmacro ${DO} "${DOCUMENTS}" "License.txt"
+  !insertmacro ${DO} "${DOCUMENTS}" "Order.txt"
+!macroend
 
 Name "${DISPLAY_NAME}"
 OutFile "${OUTFILE}"
@@ -64,37 +103,71 @@ Function un.onInit
   SetRegView 64
 FunctionEnd
 
-; Gives the local Users group modify rights on a folder and what it will hold: the programs
-; write user.ini, the collection, the notes and the report there, and a standard user may not
-; write under Program Files otherwise.
-!macro GrantUsersModify folder
-  nsExec::ExecToLog '"$SYSDIR\icacls.exe" "${folder}" /grant "${USERS_MODIFY}"'
-  Pop $0
-  ; The suite works for administrators even so: say it, and end with a failing exit code so that
-  ; a silent deployment sees it too.
-  ${If} $0 != 0
-    MessageBox MB_ICONEXCLAMATION|MB_OK "Standard users could not be given the right to change \
-      ${folder} (icacls: $0). Only administrators can save in Korvadex and Sarnovo." /SD IDOK
+; Gives path the security descriptor rights, whole (SetNamedSecurityInfo: its owner and its
+; protected list, which the files made in a folder later inherit from). When that fails the
+; installer says so and ends with a failing exit code, so that a silent deployment sees it too.
+!macro SetRights path rights
+  Push "${rights}"
+  Push "${path}"
+  Call SetRights
+!macroend
+
+Function SetRights
+  Exch $0  ; the path
+  Exch
+  Exch $1  ; the descriptor
+  Push $2
+  Push $3
+  Push $4
+  Push $5
+  ; SDDL_REVISION_1; the descriptor in $2, freed with LocalFree.
+  System::Call 'advapi32::ConvertStringSecurityDescriptorToSecurityDescriptorW(w r1, i 1, *p .r2, p 0) i .r5'
+  ${If} $5 == 0
+    StrCpy $5 "not a descriptor"
+  ${Else}
+    System::Call 'advapi32::GetSecurityDescriptorOwner(p r2, *p .r3, *i .r5)'
+    System::Call 'advapi32::GetSecurityDescriptorDacl(p r2, *i .r5, *p .r4, *i .r5)'
+    ; SE_FILE_OBJECT; OWNER_, DACL_ and PROTECTED_DACL_SECURITY_INFORMATION. Returns an error code.
+    System::Call 'advapi32::SetNamedSecurityInfoW(w r0, i 1, i 0x80000005, p r3, p 0, p r4, p 0) i .r5'
+    System::Call 'kernel32::LocalFree(p r2)'
+  ${EndIf}
+  ${If} $5 != 0
+    MessageBox MB_ICONEXCLAMATION|MB_OK "The rights of $0 could not be set (error $5). Until \
+      they are, standard users may not be able to save in Korvadex and Sarnovo, or may be able \
+      to change its programs." /SD IDOK
     SetErrorLevel 1
   ${EndIf}
+  Pop $5
+  Pop $4
+  Pop $3
+  Pop $2
+  Pop $1
+  Pop $0
+FunctionEnd
+
+; An installed file is made anew, not written over: a file of that name that a user made, or
+; holds open, must not become the installed one. Then it gets its rights.
+!macro InstallFile folder name
+  Delete "$INSTDIR\${name}"
+  File "${folder}\${name}"
+  !insertmacro SetRights "$INSTDIR\${name}" "${RIGHTS_INSTALLED_FILE}"
+!macroend
+
+!macro RemoveInstalledFile folder name
+  Delete "$INSTDIR\${name}"
 !macroend
 
 Section "Korvadex and Sarnovo" SecSuite
   SectionIn RO
   SetOutPath "$INSTDIR"
-  File "${PROGRAMS}\launch.exe"
-  File "${PROGRAMS}\guide.exe"
-  File "${PROGRAMS}\sarnovo.exe"
-  File "${DOCUMENTS}\gtips.txt"
-  File "${DOCUMENTS}\Readme.txt"
-  File "${DOCUMENTS}\Readme.html"
-  File "${DOCUMENTS}\License.txt"
-  File "${DOCUMENTS}\Order.txt"
-  WriteUninstaller "$INSTDIR\${UNINSTALLER}"
-
   CreateDirectory "${CATALOG_FOLDER}"
-  !insertmacro GrantUsersModify "$INSTDIR"
-  !insertmacro GrantUsersModify "${CATALOG_FOLDER}"
+  !insertmacro SetRights "$INSTDIR" "${RIGHTS_FOLDER_WHILE_INSTALLING}"
+  !insertmacro InstalledFiles InstallFile
+  Delete "$INSTDIR\${UNINSTALLER}"
+  WriteUninstaller "$INSTDIR\${UNINSTALLER}"
+  !insertmacro SetRights "$INSTDIR\${UNINSTALLER}" "${RIGHTS_INSTALLED_FILE}"
+  !insertmacro SetRights "$INSTDIR" "${RIGHTS_DATA_FOLDER}"
+  !insertmacro SetRights "${CATALOG_FOLDER}" "${RIGHTS_DATA_FOLDER}"
 
   ; The launcher starts the other programs by bare name, so it must start in its own folder:
   ; the shortcut's working folder is the output path when it is made.
@@ -121,14 +194,7 @@ Section "Uninstall"
   Delete "$SMPROGRAMS\${PRODUCT}.lnk"
   DeleteRegKey HKLM "${UNINSTALL_KEY}"
 
-  Delete "$INSTDIR\launch.exe"
-  Delete "$INSTDIR\guide.exe"
-  Delete "$INSTDIR\sarnovo.exe"
-  Delete "$INSTDIR\gtips.txt"
-  Delete "$INSTDIR\Readme.txt"
-  Delete "$INSTDIR\Readme.html"
-  Delete "$INSTDIR\License.txt"
-  Delete "$INSTDIR\Order.txt"
+  !insertmacro InstalledFiles RemoveInstalledFile
   Delete "${CATALOG_FOLDER}\report.txt"
   Delete "$INSTDIR\${UNINSTALLER}"
 

@@ -1,9 +1,9 @@
 // The installer built with the suite, run silently as an administrator's deployment would run it,
 // and its own uninstaller.
 //
-// Not tested: the Users group's modify rights on the two folders. Wine's icacls accepts the
-// grant and reports success but changes nothing that a program can read back, and the tests run
-// as root, for whom every folder is writable anyway.
+// The rights the installer sets are checked as data (tests/unit/installer_rights_test.cpp): Wine
+// accepts them and reports success but keeps none that a program can read back, and the tests
+// run as root, for whom every file is writable anyway.
 #include <windows.h>
 #include <objbase.h>
 #include <shlobj.h>
@@ -231,6 +231,22 @@ TEST_F(InstallerTest, ItsUninstallerLeavesExactlyTheUsersData) {
   EXPECT_EQ(FolderFiles(kCatalogFolder), (Lines{"A note.txt", "data.ini", "desc.ini"}));
   EXPECT_FALSE(EntryExists());
   EXPECT_FALSE(FileExists(Shortcut()));
+}
+
+// An installation over an earlier one makes every installed file anew and sets every right again;
+// the user's data stays as it was.
+TEST_F(InstallerTest, AnInstallationOverAnEarlierOneKeepsTheUsersData) {
+  const Contents programFolder = FolderContents(kProgramFolder);
+  WriteFile(kProgramFolder + std::string("user.ini"), "my command\r\n");
+  WriteFile(kCatalogFolder + std::string("data.ini"), "https://a.example/\r\n");
+  WriteFile(kProgramFolder + std::string("guide.exe"), "changed");
+  ASSERT_EQ(RunAndWait(BuildFolder() + LUNETAR_SETUP_NAME, "/S"), 0) << "the second install";
+
+  Contents expected = programFolder;
+  expected.emplace_back("user.ini", "my command\r\n");
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(FolderContents(kProgramFolder), expected);
+  EXPECT_EQ(FolderContents(kCatalogFolder), (Contents{{"data.ini", "https://a.example/\r\n"}}));
 }
 
 TEST_F(InstallerTest, ItsUninstallerRemovesTheCatalogFolderWhenItHoldsNoData) {
