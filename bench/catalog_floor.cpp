@@ -78,9 +78,10 @@ void Fill(HWND list, const LineFile& file) {
   InvalidateRect(list, nullptr, TRUE);
 }
 
-// The lines and one more, each followed by CR LF, written to a temporary file that then replaces
-// the file. They go out in pieces of 64 KiB: under Wine one write of the whole 5 MB from a buffer
-// allocated for it takes several times as long.
+// The lines and one more, each followed by CR LF, written to a temporary file that is forced to
+// the disk and then replaces the file, written through, as the catalog saves. They go out in
+// pieces of 64 KiB: under Wine one write of the whole 5 MB from a buffer allocated for it takes
+// several times as long.
 bool WriteLines(const char* path, const LineFile& file, const std::string& added) {
   const std::string temporary = std::string(path) + ".new";
   HANDLE handle = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
@@ -89,7 +90,7 @@ bool WriteLines(const char* path, const LineFile& file, const std::string& added
   static char buffer[65536];
   std::size_t used = 0;
   bool wrote = true;
-  auto flush = [&] {
+  auto writeBuffer = [&] {
     DWORD written = 0;
     wrote = wrote && WriteFile(handle, buffer, static_cast<DWORD>(used), &written, nullptr) &&
             written == used;
@@ -103,7 +104,7 @@ bool WriteLines(const char* path, const LineFile& file, const std::string& added
       used += part;
       text += part;
       length -= part;
-      flush();
+      writeBuffer();
     }
     std::memcpy(buffer + used, text, length);
     used += length;
@@ -112,10 +113,12 @@ bool WriteLines(const char* path, const LineFile& file, const std::string& added
   };
   for (const char* line : file.lines) put(line, std::strlen(line));
   put(added.data(), added.size());
-  flush();
+  writeBuffer();
+  wrote = wrote && FlushFileBuffers(handle);
   const bool closed = CloseHandle(handle) != FALSE;
   return wrote && closed &&
-         MoveFileExA(temporary.c_str(), path, MOVEFILE_REPLACE_EXISTING) != FALSE;
+         MoveFileExA(temporary.c_str(), path,
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
 }
 
 struct Collection {

@@ -21,8 +21,8 @@ bool MoveFileOver(const std::string& from, const std::string& to) {
   }
   // Written through: the call returns once the new name is on the disk, so a save that has
   // reported success is not undone by a power cut.
-  return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) !=
-         FALSE;
+  return MoveFileExA(from.c_str(), to.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
 }
 
 }  // namespace lunetar
