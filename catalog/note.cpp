@@ -28,9 +28,13 @@ bool IsDeviceName(const std::string& description) {
   return (kind == "COM" || kind == "LPT") && number;
 }
 
-// A name such as LUNETA~1 may be the short alias Windows gives another file of the folder, whose
-// note this one would then read, overwrite or delete.
+// Windows also finds a file by its 8.3 short alias, such as WEATHE~1.TXT for "Weather
+// forecast.txt"; a note file named like that would read, overwrite or delete another file's note.
+// An alias has at most eight characters before its one dot and ends them in "~" and a number, so
+// only a description of at most eight characters, without a dot, with "~" and a digit in it can
+// name one: WEATHE~1 can, "Oslo weather ~5 days" and notes~12.old cannot.
 bool MayBeShortAlias(const std::string& description) {
+  if (description.size() > 8 || description.find('.') != std::string::npos) return false;
   for (std::size_t i = 0; i + 1 < description.size(); ++i) {
     if (description[i] == '~' && description[i + 1] >= '0' && description[i + 1] <= '9') {
       return true;
@@ -79,8 +83,6 @@ bool IsSafeNoteName(const std::string& description) {
         return false;
     }
   }
-  if (description.find("..") != std::string::npos) return false;
-  if (description.back() == '.' || description.back() == ' ') return false;
   if (IsDeviceName(description) || MayBeShortAlias(description)) return false;
   // Windows compares file names without regard to case.
   return Upper(description) != "REPORT";

@@ -25,12 +25,15 @@ std::string EncodeNote(const std::string& text);
 std::string DecodeNote(const std::string& bytes);
 
 // Whether description can name a note file of its own in the collection folder: a single file name
-// that reaches neither another folder, nor a device, nor the catalog's report file. Refused: an
-// empty text; path separators and the drive colon; ".."; the characters Windows refuses in names
-// (< > " | ? * and control characters); the reserved device names (CON, PRN, AUX, NUL, CONIN$,
-// CONOUT$, COM1 to COM9 and LPT1 to LPT9, in any case, with or without an extension and with
-// blanks before it); a trailing dot or blank, which Windows drops; and "report", whose note file
-// would be the report that Print and Print All rewrite.
+// that reaches neither another folder, nor a device, nor the catalog's report file, nor another
+// file by its short alias. The file is always the description followed by ".txt", so a dot or
+// blank at the end of the description is not at the end of the file name, and ".." is no step up
+// once the separators are refused. Refused: an empty text; path separators and the drive colon;
+// the characters Windows refuses in names (< > " | ? * and control characters); the reserved
+// device names (CON, PRN, AUX, NUL, CONIN$, CONOUT$, COM1 to COM9 and LPT1 to LPT9, in any case,
+// with or without an extension and with blanks before it); a name that may be the short alias of
+// another file (at most eight characters, no dot, "~" and a digit: WEATHE~1); and "report", whose
+// note file would be the report that Print and Print All rewrite.
 bool IsSafeNoteName(const std::string& description);
 
 // The note file of description: folder, description, ".txt". "" when the description is no safe

@@ -175,35 +175,50 @@ TEST_F(NoteTest, SitesWithTheSameDescriptionShareOneNote) {
   EXPECT_EQ(FileBytes(NoteFile("News")), "Both papers, edited");
 }
 
-TEST_F(NoteTest, ADescriptionThatIsNoSafeFileNameNamesNoFile) {
-  // Each would reach a file outside the collection folder, a device or the report.
+TEST_F(NoteTest, ADescriptionNamesANoteFileOnlyWhereThatIsSafe) {
+  // The refused would reach a file outside the collection folder, a device or the report. The
+  // saved end in a dot or a blank or hold "~" and a digit, which ".txt" after them makes safe.
   const std::string outside = std::string(kTestFolder) + "secret.txt";
   WriteFile(outside, "secret");
   WriteFile(InstalledFile("report.txt"), "the last report");
-  const Lines descriptions = {kBuiltInDescription, "..\\..\\lunetar-test\\secret", "CON",
-                              "Weather: today", "report"};
-  Lines addresses = {kBuiltInAddress};
-  for (std::size_t i = 1; i < descriptions.size(); ++i) {
-    addresses.push_back("https://site" + std::to_string(i) + ".example/");
+  const struct {
+    std::string description;
+    bool saved;
+  } sites[] = {
+      {"..\\..\\lunetar-test\\secret", false}, {"CON", false}, {"Weather: today", false},
+      {"report", false}, {"Recipes, tips...", true}, {"Recipes ", true},
+      {"Oslo weather ~5 days", true},
+  };
+  Lines addresses = {kBuiltInAddress}, descriptions = {kBuiltInDescription};
+  for (const auto& site : sites) {
+    addresses.push_back("https://site" + std::to_string(addresses.size()) + ".example/");
+    descriptions.push_back(site.description);
   }
   WriteCollection(addresses, descriptions);
   ASSERT_TRUE(Open());
   for (int row = 1; row < static_cast<int>(descriptions.size()); ++row) {
-    SCOPED_TRACE(descriptions[row]);
+    const auto& site = sites[row - 1];
+    SCOPED_TRACE(site.description);
     HWND note = OpenNote(row);
     ASSERT_TRUE(note);
-    EXPECT_EQ(ItemText(note, IDC_NOTE_DESCRIPTION), descriptions[row]);
+    EXPECT_EQ(ItemText(note, IDC_NOTE_DESCRIPTION), site.description);
     EXPECT_EQ(NoteText(note), "");
-    SetItemText(note, IDC_NOTE_TEXT, "typed");
+    SetItemText(note, IDC_NOTE_TEXT, "typed\r\nnote");
+    if (site.saved) {
+      Save(note);
+      EXPECT_EQ(FileBytes(NoteFile(site.description)), "typed\r\r\nnote");
+      continue;
+    }
     PressExpecting(note, IDOK, kNoteNotSaved);
     PressExpecting(note, IDC_NOTE_DELETE, kNoNote);
     ExpectNoMoreMessages();
-    EXPECT_EQ(NoteText(note), "typed");
+    EXPECT_EQ(NoteText(note), "typed\r\nnote");
     Cancel(note);
   }
   EXPECT_EQ(FileBytes(outside), "secret");
   EXPECT_EQ(Installed("report.txt"), "the last report");
-  EXPECT_EQ(CatalogFiles(), (Lines{"data.ini", "desc.ini", "report.txt"}));
+  EXPECT_EQ(CatalogFiles(), (Lines{"Oslo weather ~5 days.txt", "Recipes .txt",
+                                   "Recipes, tips....txt", "data.ini", "desc.ini", "report.txt"}));
 }
 
 TEST_F(NoteTest, ANoteFileInUseIsNeitherReplacedNorRemoved) {

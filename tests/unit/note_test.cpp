@@ -49,6 +49,12 @@ TEST(NoteNames, OnlyASingleSafeFileNameNamesANote) {
       "Weather forecast",   "News (daily) & more", "a.b",      ".hidden",   "Caf\xE9 \xA7 1",
       "CONSOLE",            "con-artist",          "COM10",    "LPT0",      "COMA",
       "reports",            "my report",           "report.x", " leading",  "x.y.z",
+      // ".txt" follows, so a dot or blank at the end is not the file name's end, and ".." without
+      // a separator climbs nowhere
+      "Recipes, tips...",   "Recipes ",            "trailing.", "   ",      "..",
+      "x..y",               "...",                 "report ",  "report.",
+      // "~" and a digit where no short alias can be: more than eight characters, or a dot
+      "Oslo weather ~5 days", "WEATHER~1",         "notes~12.old", "A~1.b",
   };
   for (const std::string& name : safe) EXPECT_TRUE(IsSafeNoteName(name)) << name;
   EXPECT_TRUE(IsSafeNoteName(kBuiltInDescription)) << "the site of every collection keeps a note";
@@ -57,17 +63,15 @@ TEST(NoteNames, OnlyASingleSafeFileNameNamesANote) {
       "",
       // other folders and drives
       "..\\..\\lunetar-test\\secret", "../evil", "a/b", "a\\b", "C:evil", "\\\\server\\share",
-      "..", "x..y", "...",
+      "..\\x", "x/..",
       // characters Windows refuses in names
       "a<b", "a>b", "a\"b", "a|b", "a?b", "a*b", "tab\there", std::string("nul\0/x", 6),
       "line\nbreak",
-      // devices, in any case, with an extension, with blanks before the dot
+      // devices, in any case, with an extension, with blanks or dots before ".txt"
       "CON", "con", "Con.txt", "nul.anything", "AUX .x", "PRN", "COM1", "lpt9", "COM1.foo.bar",
-      "CONIN$", "conout$", "COM\xB9", "lpt\xB2.txt",
-      // a short alias of another file's name
-      "LUNETA~1", "notes~12.old",
-      // Windows drops a trailing dot or blank, so the name would not be the description
-      "trailing.", "trailing ", "   ",
+      "CONIN$", "conout$", "COM\xB9", "lpt\xB2.txt", "CON ", "nul.", "COM1 . ",
+      // the short alias of another file's name, such as WEATHE~1.TXT of "Weather forecast.txt"
+      "LUNETA~1", "WEATHE~1", "weathe~1", "notes~12",
       // the report file that Print and Print All rewrite
       "report", "REPORT", "Report",
   };
