@@ -2,9 +2,11 @@
 // compiled into this program, so they are the same bytes) shown by dialog procedures that do only
 // the bare work each measured command cannot do without, each the cheapest correct way:
 //   start-up  reads the two collection files whole and fills the two lists, drawing off, before
-//             the window is shown, as the catalog does;
+//             the window is shown, and sets their horizontal extent to the widest line, as the
+//             catalog does;
 //   Add       takes the two texts from Add Web Site, writes both files with the new line (each to
-//             a temporary file moved over the old one, as a sound save must), shows the same
+//             a temporary file forced to the disk and moved over the old one, as a sound save
+//             must), shows the same
 //             message box, then reads both files again and refills both lists;
 //   Find      takes the text from Find Web Site, finds the first description that begins with it
 //             (letters compared without regard to case, the catalog's rule) by a bare scan of the
@@ -76,6 +78,23 @@ void Fill(HWND list, const LineFile& file) {
   }
   SendMessageA(list, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(list, nullptr, TRUE);
+  // The horizontal scroll bar reaches the end of the widest line, as in the catalog: each line's
+  // width summed from the font's character widths, taken once.
+  HDC dc = GetDC(list);
+  HGDIOBJ font = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(list, WM_GETFONT, 0, 0)));
+  INT widths[256] = {};
+  GetCharWidth32A(dc, 0, 255, widths);
+  TEXTMETRICA metrics = {};
+  GetTextMetricsA(dc, &metrics);
+  SelectObject(dc, font);
+  ReleaseDC(list, dc);
+  LONG widest = 0;
+  for (const char* line : file.lines) {
+    LONG width = 0;
+    for (const char* c = line; *c; ++c) width += widths[static_cast<unsigned char>(*c)];
+    widest = std::max(widest, width);
+  }
+  SendMessageA(list, LB_SETHORIZONTALEXTENT, widest + 2 * metrics.tmAveCharWidth, 0);
 }
 
 // The lines and one more, each followed by CR LF, written to a temporary file that is forced to

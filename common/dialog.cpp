@@ -51,23 +51,22 @@ int CListBox::FindStringExact(int startAfter, const char* text) const {
 }
 
 void CListBox::FitHorizontalExtent(const std::vector<std::string>& texts) {
-  // Measuring every text of a large collection would cost more than filling the list: only the
-  // texts near the longest in characters can be the widest in pixels.
-  std::size_t longest = 0;
-  for (const std::string& text : texts) longest = std::max(longest, text.size());
   HDC dc = GetDC(m_hWnd);
   HGDIOBJ font = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(m_hWnd, WM_GETFONT, 0, 0)));
-  LONG widest = 0;
-  for (const std::string& text : texts) {
-    if (text.size() * 5 < longest * 4) continue;
-    SIZE size = {};
-    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    widest = std::max(widest, size.cx);
-  }
+  // A text's width is the sum of its characters' widths, as the list draws it: the widths are
+  // taken once, and a collection of any size is measured without a call to the system per text.
+  INT widths[256] = {};
+  GetCharWidth32A(dc, 0, 255, widths);
   TEXTMETRICA metrics = {};
   GetTextMetricsA(dc, &metrics);
   SelectObject(dc, font);
   ReleaseDC(m_hWnd, dc);
+  LONG widest = 0;
+  for (const std::string& text : texts) {
+    LONG width = 0;
+    for (const char c : text) width += widths[static_cast<unsigned char>(c)];
+    widest = std::max(widest, width);
+  }
   // The list draws its texts a little way in from its edge: room for that and a blank after the
   // text, so the last character can be scrolled fully into view.
   SendMessageA(m_hWnd, LB_SETHORIZONTALEXTENT, widest + 2 * metrics.tmAveCharWidth, 0);
@@ -97,6 +96,7 @@ INT_PTR CDialog::DoModal() {
   HWND owner = Owner();
   m_bEnded = false;
   m_nResult = IDCANCEL;
+  m_toolTipHints.clear();
   HWND window = CreateDialogParamA(CApp::Get().Instance(), MAKEINTRESOURCEA(m_nTemplateId),
                                    owner, DialogProc, reinterpret_cast<LPARAM>(this));
   if (!window) return -1;
@@ -104,7 +104,15 @@ INT_PTR CDialog::DoModal() {
   if (!m_bEnded) ShowWindow(window, SW_SHOW);
 
   MSG msg;
+  bool toolTipsMade = false;
   while (!m_bEnded) {
+    // The first time nothing waits, the dialog has shown itself and painted: its tool tips are
+    // made now, so that loading the common controls never keeps the window from showing.
+    if (!toolTipsMade && !PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+      MakeToolTips();
+      toolTipsMade = true;
+      continue;
+    }
     BOOL got = GetMessageA(&msg, nullptr, 0, 0);
     if (got <= 0) {
       if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));  // for the loop outside
@@ -158,11 +166,13 @@ bool CDialog::PreTranslateMessage(MSG* msg) {
 }
 
 void CDialog::AddToolTips(std::initializer_list<ToolTipHint> hints) {
-  if (!m_toolTip.IsCreated()) {
-    if (!m_toolTip.Create(m_hWnd)) return;
-    m_toolTip.Activate(true);
-  }
-  for (const ToolTipHint& hint : hints) m_toolTip.AddTool(GetDlgItem(hint.id), hint.text);
+  m_toolTipHints.insert(m_toolTipHints.end(), hints.begin(), hints.end());
+}
+
+void CDialog::MakeToolTips() {
+  if (m_toolTipHints.empty() || !m_toolTip.Create(m_hWnd)) return;
+  m_toolTip.Activate(true);
+  for (const ToolTipHint& hint : m_toolTipHints) m_toolTip.AddTool(GetDlgItem(hint.id), hint.text);
 }
 
 bool CDialog::OnCommand(int, int) { return false; }

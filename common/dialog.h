@@ -14,7 +14,8 @@ namespace lunetar {
 
 class CDataExchange;
 
-// The hint a control of a dialog shows as the mouse rests on it.
+// The hint a control of a dialog shows as the mouse rests on it; the text lives as long as the
+// program (a literal).
 struct ToolTipHint {
   int id;
   const char* text;
@@ -90,8 +91,8 @@ class CDialog {
   virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
   // Gives controls their hints, in the order given. Called from OnInitDialog after the base's
-  // initialisation: the first call creates the dialog's tool-tip control, with the dialog as its
-  // parent, and activates it.
+  // initialisation. The dialog's tool-tip control, with the dialog as its parent, is created,
+  // activated and given the hints once the dialog has shown itself.
   void AddToolTips(std::initializer_list<ToolTipHint> hints);
 
   HWND m_hWnd = nullptr;
@@ -100,10 +101,12 @@ class CDialog {
   static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   HWND Owner() const;
+  void MakeToolTips();
 
   int m_nTemplateId;
   CDialog* m_pParent;
   CToolTip m_toolTip;
+  std::vector<ToolTipHint> m_toolTipHints;
   bool m_bEnded = false;
   INT_PTR m_nResult = IDCANCEL;
 };

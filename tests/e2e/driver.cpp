@@ -380,8 +380,9 @@ bool ReadTool(HWND tips, UINT message, WPARAM index, std::pair<int, std::string>
 
 Hints ToolTips(HWND window) {
   Hints hints;
-  HWND tips = ToolTipControl(window);
-  if (!tips) return hints;
+  // A dialog makes its tool tips once it has shown itself.
+  HWND tips = nullptr;
+  if (!WaitUntil([&] { return (tips = ToolTipControl(window)) != nullptr; })) return hints;
   const LRESULT count = Ask(tips, TTM_GETTOOLCOUNT, 0, 0);
   for (LRESULT i = 0; i < count; ++i) {
     std::pair<int, std::string> hint;
