@@ -7,6 +7,7 @@
 
 #include "common/command_line.h"
 #include "common/message_box.h"
+#include "common/system_library.h"
 
 namespace lunetar {
 
@@ -28,11 +29,17 @@ void OpenWithAssociatedProgram(const char* sample, const char* folder, const std
                 title, MB_ICONERROR | MB_OK);
     return;
   }
+  // The shell's library is loaded for the first command that opens something, not at start-up.
+  const auto findExecutable =
+      SystemFunction<decltype(&FindExecutableA)>("shell32.dll", "FindExecutableA");
+  const auto shellExecute =
+      SystemFunction<decltype(&ShellExecuteA)>("shell32.dll", "ShellExecuteA");
+  if (!findExecutable || !shellExecute) return;
   // Nothing associated: nothing to start, and nothing to report.
-  if (reinterpret_cast<INT_PTR>(FindExecutableA(sample, folder, &program[0])) <= 32) return;
+  if (reinterpret_cast<INT_PTR>(findExecutable(sample, folder, &program[0])) <= 32) return;
   // One quoted argument, so an address with blanks or quotes cannot split into several.
-  ShellExecuteA(owner, "open", program.c_str(), QuoteArgument(target).c_str(), folder,
-                SW_SHOWNORMAL);
+  shellExecute(owner, "open", program.c_str(), QuoteArgument(target).c_str(), folder,
+               SW_SHOWNORMAL);
 }
 
 }  // namespace lunetar

@@ -3,13 +3,17 @@
 #include <windows.h>
 #include <shlobj.h>
 
+#include "common/system_library.h"
+
 namespace lunetar {
 
 std::string PositionFolderParent() {
   // Asked once: the answer does not change while the reader runs.
   static const std::string parent = [] {
     char appData[MAX_PATH] = "";
-    SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData);
+    const auto getFolderPath =
+        SystemFunction<decltype(&SHGetFolderPathA)>("shell32.dll", "SHGetFolderPathA");
+    if (getFolderPath) getFolderPath(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData);
     return std::string(appData) + "\\" LUNETAR_COMPANY;
   }();
   return parent;
