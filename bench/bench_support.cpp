@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 namespace bench {
 namespace {
@@ -161,18 +162,29 @@ double PeakWorkingSetKb(HANDLE process) {
   return static_cast<double>(counters.PeakWorkingSetSize) / 1024.0;
 }
 
-double Median(std::vector<double> values) {
+double Quantile(std::vector<double> values, double fraction) {
   std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
+  const double at = fraction * static_cast<double>(values.size() - 1);
+  const std::size_t below = static_cast<std::size_t>(at);
+  const std::size_t above = std::min(below + 1, values.size() - 1);
+  return values[below] + (at - static_cast<double>(below)) * (values[above] - values[below]);
 }
 
 void PrintHeader(const char* what, const char* program) {
-  std::printf("%-40s %13s %13s %6s   %s\n", what, program, "floor", "ratio", "aim");
+  std::printf("%-38s %-24s %-24s %6s   %s\n", what, program, "floor", "ratio", "aim");
+  std::printf("%-38s %-24s %-24s\n", "", "median [quartiles]", "median [quartiles]");
 }
 
-void PrintRow(const char* what, double value, double floor, const char* unit, double aim) {
-  std::printf("%-40s %9.1f %-3s %9.1f %-3s %6.2f   ", what, value, unit, floor, unit,
-              value / floor);
+void PrintRow(const char* what, const std::vector<double>& values,
+              const std::vector<double>& floors, const char* unit, double aim, double scale) {
+  auto figure = [&](const std::vector<double>& runs) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.1f %s [%.1f, %.1f]", scale * Quantile(runs, 0.5), unit,
+                  scale * Quantile(runs, 0.25), scale * Quantile(runs, 0.75));
+    return std::string(text);
+  };
+  std::printf("%-38s %-24s %-24s %6.2f   ", what, figure(values).c_str(), figure(floors).c_str(),
+              Quantile(values, 0.5) / Quantile(floors, 0.5));
   if (aim > 0) {
     std::printf("%.2f\n", aim);
   } else {

@@ -56,11 +56,16 @@ std::string ItemText(HWND dialog, int id);
 
 double PeakWorkingSetKb(HANDLE process);
 
-double Median(std::vector<double> values);
+// The value below which fraction of the values lie (0.5: the median), between two runs' values
+// where it falls between them.
+double Quantile(std::vector<double> values, double fraction);
 
-// One row of the table: the figure, its floor, the ratio and the aim (none when aim is 0: a part
-// of a figure, shown to tell where its time goes).
+// One row of the table: the figure's median and the middle half of its runs (the first to the
+// third quartile), the same of its floor, the ratio of the medians and the aim (none when aim is
+// 0: a part of a figure, shown to tell where its time goes). scale turns the measured values
+// into the unit shown.
 void PrintHeader(const char* what, const char* program);
-void PrintRow(const char* what, double value, double floor, const char* unit, double aim);
+void PrintRow(const char* what, const std::vector<double>& values,
+              const std::vector<double>& floors, const char* unit, double aim, double scale = 1);
 
 }  // namespace bench
