@@ -9,8 +9,9 @@
 //             must), shows the same
 //             message box, then reads both files again and refills both lists;
 //   Find      takes the text from Find Web Site, finds the first description that begins with it
-//             (letters compared without regard to case, the catalog's rule) by a bare scan of the
-//             lines in memory, and selects its row in both lists.
+//             (letters compared without regard to case, by the catalog's table of the code
+//             page's letters) by a bare scan of the lines in memory, and selects its row in both
+//             lists.
 #include <windows.h>
 
 #include <algorithm>
@@ -19,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "catalog/collection.h"
 #include "common/suite.h"
 #include "resources/catalog_ids.h"
 
@@ -205,7 +207,7 @@ void OnAdd(HWND dialog) {
   Load(dialog);
 }
 
-char Folded(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+unsigned char Folded(char c) { return lunetar::kLowerCase[static_cast<unsigned char>(c)]; }
 
 // The row of the first line that begins with text, or -1. A scan of the lines in memory:
 // LB_FINDSTRING finds the same row in the list but compares by the locale's rules, which under

@@ -444,7 +444,6 @@ void CCatalogDlg::OnFind() {
       ShowError(kNoMatch);
       return;
     }
-    m_listDescriptions.SetCurSel(row);
     SelectEntry(row);
   }
   UpdateData(false);

@@ -15,23 +15,8 @@ const char* const kBuiltInDescription = "Lunetar - Sarnovo and Korvadex, updates
 
 namespace {
 
-// A letter of the suite's ANSI code page (Western European) in lower case: the ASCII letters,
-// the accented capitals from 0xC0 to 0xDE but the multiplication sign, and the four capitals that
-// the code page keeps below 0xA0. Users type "uber" for "Uber" and "über" for "Über" alike.
-unsigned char LowerLetter(unsigned char c) {
-  if (c >= 'A' && c <= 'Z') return static_cast<unsigned char>(c + 0x20);
-  if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return static_cast<unsigned char>(c + 0x20);
-  switch (c) {
-    case 0x8A: return 0x9A;  // S with caron
-    case 0x8C: return 0x9C;  // OE
-    case 0x8E: return 0x9E;  // Z with caron
-    case 0x9F: return 0xFF;  // Y with diaeresis
-    default: return c;
-  }
-}
-
 bool SameIgnoringCase(char a, char b) {
-  return LowerLetter(static_cast<unsigned char>(a)) == LowerLetter(static_cast<unsigned char>(b));
+  return kLowerCase[static_cast<unsigned char>(a)] == kLowerCase[static_cast<unsigned char>(b)];
 }
 
 bool BeginsWith(const std::string& entry, const std::string& text) {
@@ -89,7 +74,10 @@ FileRead ReadCollectionFile(const std::string& path, std::vector<std::string>& e
   // never shifts the pairing of the two lists.
   std::string bytes;
   const FileRead read = ReadFileBytes(path, bytes);
-  if (read == FileRead::Read) entries = SplitLines(bytes);
+  if (read != FileRead::Read) return read;
+  // The earlier entries go before the new ones are made: a large collection is not held twice.
+  std::vector<std::string>().swap(entries);
+  entries = SplitLines(bytes);
   return read;
 }
 

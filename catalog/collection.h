@@ -6,6 +6,7 @@
 // are tested natively.
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -22,8 +23,26 @@ struct Collection {
 extern const char* const kBuiltInAddress;
 extern const char* const kBuiltInDescription;
 
+// Each character of the suite's ANSI code page (Western European) in lower case: the ASCII
+// letters, the accented capitals from 0xC0 to 0xDE but the multiplication sign, and the four
+// capitals that the code page keeps below 0xA0. Users type "uber" for "Uber" and "über" for
+// "Über" alike.
+constexpr std::array<unsigned char, 256> MakeLowerCase() {
+  std::array<unsigned char, 256> lower = {};
+  for (int c = 0; c < 256; ++c) {
+    const bool capital = (c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7);
+    lower[c] = static_cast<unsigned char>(capital ? c + 0x20 : c);
+  }
+  lower[0x8A] = 0x9A;  // S with caron
+  lower[0x8C] = 0x9C;  // OE
+  lower[0x8E] = 0x9E;  // Z with caron
+  lower[0x9F] = 0xFF;  // Y with diaeresis
+  return lower;
+}
+inline constexpr std::array<unsigned char, 256> kLowerCase = MakeLowerCase();
+
 // The position of the first entry, from the top, that begins with text, letters compared
-// without regard to case; -1 when none does or text is empty.
+// without regard to case (kLowerCase); -1 when none does or text is empty.
 int FindPrefix(const std::vector<std::string>& list, const std::string& text);
 
 // Appends the built-in entry when no address begins with the built-in address. Returns whether
