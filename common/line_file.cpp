@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <utility>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #ifdef _WIN32
 #include <io.h>
 #else
@@ -65,6 +67,50 @@ FileRead ReadLineFile(const std::string& path, std::size_t maxChars,
 }
 
 namespace {
+#ifdef _WIN32
+int OpenKeepingContent(const std::string& path) {
+  return _open(path.c_str(), _O_WRONLY | _O_CREAT | _O_BINARY, _S_IREAD | _S_IWRITE);
+}
+long long SizeIfOnlyName(int descriptor) {
+  struct _stat64 status;
+  return _fstat64(descriptor, &status) == 0 && status.st_nlink == 1 ? status.st_size : -1;
+}
+bool Empty(int descriptor) { return _chsize(descriptor, 0) == 0; }
+FILE* StreamOf(int descriptor) { return _fdopen(descriptor, "wb"); }
+void CloseDescriptor(int descriptor) { _close(descriptor); }
+#else
+int OpenKeepingContent(const std::string& path) {
+  return open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+}
+long long SizeIfOnlyName(int descriptor) {
+  struct stat status;
+  return fstat(descriptor, &status) == 0 && status.st_nlink == 1 ? status.st_size : -1;
+}
+bool Empty(int descriptor) { return ftruncate(descriptor, 0) == 0; }
+FILE* StreamOf(int descriptor) { return fdopen(descriptor, "wb"); }
+void CloseDescriptor(int descriptor) { close(descriptor); }
+#endif
+
+// Opens path to write it anew. The saves' files lie in folders that every user of the machine
+// may write, so the name may be a second name that someone gave to another file, one they could
+// not change themselves (a hard link): writing it would write that file. Such a name is removed,
+// and the file made anew, before anything is emptied or written.
+FilePtr OpenToWriteAnew(const std::string& path) {
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    const int descriptor = OpenKeepingContent(path);
+    if (descriptor < 0) return nullptr;
+    const long long size = SizeIfOnlyName(descriptor);
+    if (size >= 0) {
+      FILE* file = size == 0 || Empty(descriptor) ? StreamOf(descriptor) : nullptr;
+      if (!file) CloseDescriptor(descriptor);
+      return FilePtr(file);
+    }
+    CloseDescriptor(descriptor);
+    if (std::remove(path.c_str()) != 0) return nullptr;
+  }
+  return nullptr;
+}
+
 // Hands the stream's buffer to the system and has the system write the file to the disk before
 // the call returns: only then may the file replace an earlier one, so that a power cut leaves
 // the earlier file or this one, never an empty or half-written file in its place. (The run-time
@@ -84,7 +130,7 @@ constexpr std::size_t kWritePiece = 64 * 1024;
 }  // namespace
 
 bool WriteLineFile(const std::string& path, const std::vector<std::string>& lines) {
-  FilePtr file = OpenFile(path, "wb");
+  FilePtr file = OpenToWriteAnew(path);
   if (!file) return false;
   bool ok = true;
   std::string piece;
@@ -136,7 +182,7 @@ FileRead ReadFileBytes(const std::string& path, std::string& bytes) {
 
 namespace {
 bool WriteFileBytes(const std::string& path, const std::string& bytes) {
-  FilePtr file = OpenFile(path, "wb");
+  FilePtr file = OpenToWriteAnew(path);
   if (!file) return false;
   bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
   ok = ForceToDisk(file.get()) && ok;

@@ -30,8 +30,9 @@ enum class FileRead { Read, Missing, Unreadable };
 FileRead ReadLineFile(const std::string& path, std::size_t maxChars,
                       std::vector<std::string>& lines);
 
-// Writes every line followed by CR LF and forces the file to the disk. Returns false when the file
-// cannot be opened, written, forced to the disk or closed.
+// Writes every line followed by CR LF and forces the file to the disk. A name that is also another
+// file's (a hard link) is removed first and the file made anew, so no other file is ever written
+// through it. Returns false when the file cannot be opened, written, forced to the disk or closed.
 bool WriteLineFile(const std::string& path, const std::vector<std::string>& lines);
 
 // Moves a finished file over the one it replaces in a single step.
@@ -48,6 +49,7 @@ FileRead ReadFileBytes(const std::string& path, std::string& bytes);
 // The same for a file of any content, written byte for byte: the temporary (path + ".new") is
 // written, forced to the disk and closed, every step checked, before it replaces path. On failure path keeps
 // its earlier content and no temporary stays behind.
-bool SaveFileBytes(const std::string& path, const std::string& bytes, ReplaceFileFunction replace);
+bool SaveFileBytes(const std::string& path, const std::string& bytes,
+                   ReplaceFileFunction replace);
 
 }  // namespace lunetar

@@ -90,6 +90,20 @@ TEST_F(LineFileTest, SaveReplacesOnlyAfterACompleteWrite) {
   EXPECT_EQ(Bytes(), "later\r\n");
 }
 
+// A temporary's name that another user made a second name of a file of theirs choosing: the save
+// writes a file of its own, and the other file keeps its bytes.
+TEST_F(LineFileTest, SaveNeverWritesAnotherFileThroughATemporarysName) {
+  const std::string other = In("other.txt");
+  std::ofstream(other, std::ios::binary) << "other's";
+  std::error_code error;
+  std::filesystem::create_hard_link(other, path_ + ".new", error);
+  ASSERT_FALSE(error) << error.message();
+  ASSERT_TRUE(SaveLineFile(path_, {"later"}, RenameOver));
+  EXPECT_EQ(Bytes(), "later\r\n");
+  std::ifstream in(other, std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "other's");
+}
+
 bool MustNotReplace(const std::string&, const std::string&) {
   ADD_FAILURE() << "the file was replaced after a failed write";
   return false;
