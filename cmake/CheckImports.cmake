@@ -5,14 +5,14 @@
 # The programs load such libraries from the system folder themselves (common/system_library.h).
 #
 #   cmake -DOBJDUMP=<objdump> -DPROGRAM=<file.exe> -P CheckImports.cmake
-cmake_minimum_required(VERSION 3.20)
+cmake_minimum_required(VERSION 3.22)
 
 # The KnownDLLs of Windows 10 and 11 that Windows 7 has too (the list under
 # HKLM\SYSTEM\CurrentControlSet\Control\Session Manager\KnownDLLs), and ntdll, which is always the
 # system's.
 set(known advapi32 clbcatq comdlg32 difxapi gdi32 imagehlp imm32 kernel32 msctf msvcrt normaliz nsi
     ole32 oleaut32 psapi rpcrt4 sechost setupapi shell32 shlwapi user32 wldap32 ws2_32 ntdll)
-cmake_minimum_required(VERSION 3.20)
+cmake_minimum_required(VERSION 3.22)
 
 execute_process(COMMAND ${OBJDUMP} -p ${PROGRAM} OUTPUT_VARIABLE dump RESULT_VARIABLE failed)
 if(failed)

@@ -19,8 +19,8 @@ bool MoveFileOver(const std::string& from, const std::string& to) {
     SetLastError(ERROR_ACCESS_DENIED);
     return false;
   }
-  // Written through: the call returns once the new name is on the disk, so a save that has
-  // reported success is not undone by a power cut.
+  // Written through: the call returns only once the move is on the disk, also where the system
+  // makes it as a copy and a delete.
   return MoveFileExA(from.c_str(), to.c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
 }

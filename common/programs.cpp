@@ -1,6 +1,8 @@
 #include "common/programs.h"
 
+#include <aclapi.h>
 #include <process.h>
+#include <sddl.h>
 #include <shellapi.h>
 
 #include <new>
@@ -11,7 +13,35 @@
 
 namespace lunetar {
 
+namespace {
+// The owner of a file, as its security identifier in text; "" when it cannot be read.
+std::string OwnerOf(const char* path) {
+  PSID owner = nullptr;
+  PSECURITY_DESCRIPTOR descriptor = nullptr;
+  if (GetNamedSecurityInfoA(path, SE_FILE_OBJECT, OWNER_SECURITY_INFORMATION, &owner, nullptr,
+                            nullptr, nullptr, &descriptor) != ERROR_SUCCESS) {
+    return "";
+  }
+  std::string sid;
+  char* text = nullptr;
+  if (ConvertSidToStringSidA(owner, &text)) {
+    sid = text;
+    LocalFree(text);
+  }
+  LocalFree(descriptor);
+  return sid;
+}
+}  // namespace
+
 void HandOver(const char* path) {
+  // Every user may create files in the program folder (user.ini is saved there), so a program of
+  // the suite that is missing there, after the launcher's Uninstall say, could be one that any
+  // user put in its place. Only a program with the owner of this one is started: the installer
+  // makes the administrators the owner of every program it installs.
+  char self[MAX_PATH] = "";
+  GetModuleFileNameA(nullptr, self, MAX_PATH);
+  const std::string owner = OwnerOf(path);
+  if (owner.empty() || owner != OwnerOf(self)) return;
   // The run-time library joins the vector with blanks and no quotes: a path with a blank, such
   // as the catalog's absolute path to the launcher, would reach the program as several words.
   const std::string program = QuoteArgument(path);

@@ -9,8 +9,9 @@
 namespace lunetar {
 
 // Replaces this program with the one at path, which inherits the working folder and gets the
-// argument vector {path, "execv"}. Returns only when the program could not be started; files
-// must be closed before, since nothing of this program's shutdown runs on success.
+// argument vector {path, "execv"}, provided that it has this program's owner. Returns only when
+// the program could not be started; files must be closed before, since nothing of this
+// program's shutdown runs on success.
 void HandOver(const char* path);
 
 // Opens target (a path or web address) in the program associated with the sample file in folder

@@ -132,9 +132,10 @@ Function SetRights
     System::Call 'kernel32::LocalFree(p r2)'
   ${EndIf}
   ${If} $5 != 0
+    ; A line that goes on in the next keeps that line's blanks: the text goes on at its start.
     MessageBox MB_ICONEXCLAMATION|MB_OK "The rights of $0 could not be set (error $5). Until \
-      they are, standard users may not be able to save in Korvadex and Sarnovo, or may be able \
-      to change its programs." /SD IDOK
+they are, standard users may not be able to save in Korvadex and Sarnovo, or may be able to \
+change its programs." /SD IDOK
     SetErrorLevel 1
   ${EndIf}
   Pop $5
@@ -145,10 +146,20 @@ Function SetRights
   Pop $0
 FunctionEnd
 
-; An installed file is made anew, not written over: a file of that name that a user made, or
-; holds open, must not become the installed one. Then it gets its rights.
+; An installed file is made anew, never written over: a file of that name that a user made, or
+; holds open, must not become the installed one. One that cannot be removed ends the installation.
+!macro RemoveBeforeInstalling path
+  Delete "${path}"
+  ${If} ${FileExists} "${path}"
+    MessageBox MB_ICONSTOP|MB_OK "${path} is in use and cannot be replaced. Please close \
+Korvadex, Sarnovo and every other program that uses it, then install again." /SD IDOK
+    Abort
+  ${EndIf}
+!macroend
+
+; Each installed file is made anew, then gets its rights.
 !macro InstallFile folder name
-  Delete "$INSTDIR\${name}"
+  !insertmacro RemoveBeforeInstalling "$INSTDIR\${name}"
   File "${folder}\${name}"
   !insertmacro SetRights "$INSTDIR\${name}" "${RIGHTS_INSTALLED_FILE}"
 !macroend
@@ -163,7 +174,7 @@ Section "Korvadex and Sarnovo" SecSuite
   CreateDirectory "${CATALOG_FOLDER}"
   !insertmacro SetRights "$INSTDIR" "${RIGHTS_FOLDER_WHILE_INSTALLING}"
   !insertmacro InstalledFiles InstallFile
-  Delete "$INSTDIR\${UNINSTALLER}"
+  !insertmacro RemoveBeforeInstalling "$INSTDIR\${UNINSTALLER}"
   WriteUninstaller "$INSTDIR\${UNINSTALLER}"
   !insertmacro SetRights "$INSTDIR\${UNINSTALLER}" "${RIGHTS_INSTALLED_FILE}"
   !insertmacro SetRights "$INSTDIR" "${RIGHTS_DATA_FOLDER}"

@@ -392,6 +392,9 @@ Hints ToolTips(HWND window) {
 }
 
 std::pair<int, std::string> ShownHint(HWND dialog, int id) {
+  // The tool tips are made once the dialog has shown itself; a hint shows for a pointer that
+  // moves after that.
+  if (!WaitUntil([&] { return ToolTipControl(dialog) != nullptr; })) return {0, ""};
   RECT control = {};
   GetWindowRect(GetDlgItem(dialog, id), &control);
   // A tool tip shows for the active window only.

@@ -43,6 +43,11 @@ TEST_F(PlantedLibraryTest, NoProgramLoadsTheCommonControlsFromItsFolder) {
   const Program programs[] = {{"launch.exe", "", nullptr},
                               {"guide.exe", " Korvadex", "go to the selected chapter"},
                               {"sarnovo.exe", "Sarnovo", "launch browser"}};
+  // The planted library tells when it is loaded, as a program that took it would load it.
+  const std::string planted = std::string(kProgramFolder) + "comctl32.dll";
+  FreeLibrary(LoadLibraryExA(planted.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH));
+  ASSERT_NE(FileBytes(kPlantedLog), "") << "the planted library did not tell it was loaded";
+  ASSERT_TRUE(DeleteFileA(kPlantedLog.c_str()));
   for (const Program& program : programs) {
     SCOPED_TRACE(program.file);
     HWND window = Start(program.file, "#32770", program.title);

@@ -7,7 +7,6 @@
 #include <fstream>
 #include <map>
 #include <regex>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -18,14 +17,26 @@ namespace {
 
 // Access rights of files and folders (winnt.h); on a folder, write data is "create files".
 constexpr std::uint32_t kReadData = 0x1, kWriteData = 0x2, kExecute = 0x20, kDelete = 0x10000,
-                        kWriteDac = 0x40000, kWriteOwner = 0x80000;
+                        kReadControl = 0x20000, kWriteDac = 0x40000, kWriteOwner = 0x80000;
 // What lets a user change a file or a folder's list of files, or who may: write data, append
 // data (create folders), write extended attributes, delete a child, write attributes, delete,
 // change the rights, take ownership.
 constexpr std::uint32_t kChanging =
     0x2 | 0x4 | 0x10 | 0x40 | 0x100 | kDelete | kWriteDac | kWriteOwner;
+// The SDDL names of rights, the generic ones as the file system maps them.
+const std::map<std::string, std::uint32_t> kRightNames = {
+    {"FA", 0x1F01FF}, {"FR", 0x120089}, {"FW", 0x120116}, {"FX", 0x1200A0}, {"SD", kDelete},
+    {"GA", 0x1F01FF}, {"GR", 0x120089}, {"GW", 0x120116}, {"GX", 0x1200A0}};
+const std::map<std::uint32_t, std::uint32_t> kGenericBits = {{0x10000000, 0x1F01FF},
+                                                             {0x80000000, 0x120089},
+                                                             {0x40000000, 0x120116},
+                                                             {0x20000000, 0x1200A0}};
+// Well-known SIDs by one name each: Users, Everyone, Authenticated Users, Interactive (every
+// standard user is in these), the owner's rights (S-1-3-4) and the creator of a file (CO).
+const std::map<std::string, std::string> kSidNames = {
+    {"S-1-5-32-545", "BU"}, {"S-1-1-0", "WD"}, {"S-1-5-11", "AU"}, {"S-1-5-4", "IU"},
+    {"OW", "S-1-3-4"},      {"S-1-3-0", "CO"}, {"S-1-5-32-544", "BA"}, {"S-1-5-18", "SY"}};
 
-// An entry (A;flags;rights;;;sid), and a descriptor O:owner D:dacl-flags entries.
 struct Ace {
   std::string type, flags, sid;
   std::uint32_t rights;
@@ -35,24 +46,38 @@ struct Descriptor {
   std::vector<Ace> aces;
 };
 
+std::uint32_t Rights(const std::string& text) {
+  std::uint32_t rights = 0;
+  if (text.rfind("0x", 0) == 0) {
+    const auto mask = static_cast<std::uint32_t>(std::stoul(text, nullptr, 16));
+    for (const auto& [bit, mapped] : kGenericBits) rights |= (mask & bit) ? mapped : 0;
+    return rights | (mask & 0x0FFFFFFF);
+  }
+  for (std::size_t i = 0; i < text.size(); i += 2) {
+    const auto name = kRightNames.find(text.substr(i, 2));
+    if (name == kRightNames.end()) ADD_FAILURE() << "unknown rights " << text;
+    else rights |= name->second;
+  }
+  return rights;
+}
+
+std::string Sid(const std::string& text) {
+  const auto name = kSidNames.find(text);
+  if (name != kSidNames.end()) return name->second;
+  const bool known = text.rfind("S-1-", 0) == 0 || text == "BU" || text == "WD" || text == "AU" ||
+                     text == "IU" || text == "BA" || text == "SY" || text == "CO";
+  if (!known) ADD_FAILURE() << "a SID that the system would not know: " << text;
+  return text;
+}
+
 Descriptor Parse(const std::string& sddl) {
-  static const std::map<std::string, std::uint32_t> names = {
-      {"FA", 0x1F01FF}, {"FR", 0x120089}, {"FW", 0x120116}, {"FX", 0x1200A0}, {"SD", kDelete}};
   std::smatch parts;
   EXPECT_TRUE(std::regex_match(sddl, parts, std::regex(R"(O:(\w+)D:([A-Z]*)(\(.*\)))"))) << sddl;
-  Descriptor descriptor{parts[1], parts[2], {}};
+  Descriptor descriptor{Sid(parts[1]), parts[2], {}};
   const std::string aces = parts[3];
   const std::regex ace(R"(\((\w+);(\w*);(\w+);;;([\w-]+)\))");
   for (std::sregex_iterator it(aces.begin(), aces.end(), ace), end; it != end; ++it) {
-    const std::string text = (*it)[3];
-    const bool hex = text.rfind("0x", 0) == 0;
-    std::uint32_t rights = hex ? static_cast<std::uint32_t>(std::stoul(text, nullptr, 16)) : 0;
-    for (std::size_t i = 0; !hex && i < text.size(); i += 2) {
-      const auto name = names.find(text.substr(i, 2));
-      if (name == names.end()) ADD_FAILURE() << "unknown rights " << text;
-      else rights |= name->second;
-    }
-    descriptor.aces.push_back({(*it)[1], (*it)[2], (*it)[4], rights});
+    descriptor.aces.push_back({(*it)[1], (*it)[2], Sid((*it)[4]), Rights((*it)[3])});
   }
   return descriptor;
 }
@@ -64,35 +89,38 @@ bool HasFlag(const std::string& flags, const std::string& flag) {
   return false;
 }
 
-// What a standard user may do with a folder itself (inherited: false), or with a file made in it
-// later, which takes the folder's entries for files, as its owner (who made it) or as another
-// user. Every standard user is in Users, Authenticated Users, Everyone and Interactive.
+// What a standard user may do with a path: a folder itself (inherited: false), or a file made in
+// it later, which takes the folder's entries for files, as its owner (the one who made it) or
+// as another user. The owner may always read and change the rights, unless an owner-rights entry
+// says what the owner may do instead.
 std::uint32_t UserRights(const Descriptor& folder, bool inherited, bool owner = false) {
-  // An owner may always change the rights, unless an owner-rights entry (S-1-3-4) says otherwise.
-  std::uint32_t rights = owner ? kWriteDac : 0;
+  std::uint32_t rights = 0;
+  bool ownerRights = false;
   for (const Ace& ace : folder.aces) {
-    const bool ownerRights = ace.sid == "S-1-3-4";
-    const bool user = ace.sid == "BU" || ace.sid == "AU" || ace.sid == "WD" || ace.sid == "IU";
     const bool applies = inherited ? HasFlag(ace.flags, "OI") : !HasFlag(ace.flags, "IO");
-    if (!applies || !(user || (owner && ownerRights))) continue;
+    const bool user = ace.sid == "BU" || ace.sid == "WD" || ace.sid == "AU" || ace.sid == "IU";
+    const bool asOwner = owner && inherited && (ace.sid == "S-1-3-4" || ace.sid == "CO");
+    if (!applies || !(user || asOwner)) continue;
     EXPECT_EQ(ace.type, "A") << "a deny entry for users, which this reading does not weigh";
-    rights = (ownerRights ? rights & ~kWriteDac : rights) | ace.rights;
+    ownerRights = ownerRights || ace.sid == "S-1-3-4";
+    rights |= ace.rights;
   }
-  return rights;
+  return owner && !ownerRights ? rights | kReadControl | kWriteDac : rights;
 }
 
-// The descriptors the installer script applies, path by path, the last one where a path has
-// several; with the script's defines and folder put in, and an installed file's path for each file
-// of the list that InstallFile runs on.
-std::map<std::string, Descriptor> AppliedRights() {
-  std::stringstream text;
-  text << std::ifstream(INSTALLER_SCRIPT).rdbuf();
-  const std::string script = text.str();
+// The descriptors the installer script applies, path by path (the last where a path has
+// several), with the script's defines and folder put in; "${name}" stands for each file of the
+// list that InstallFile runs on. Commented lines are left out.
+std::map<std::string, Descriptor> AppliedRights(std::string& script) {
+  std::ifstream in(INSTALLER_SCRIPT);
+  for (std::string line; std::getline(in, line);) {
+    const std::size_t start = line.find_first_not_of(' ');
+    if (start != std::string::npos && line[start] != ';') script += line + "\n";
+  }
   auto all = [&](const char* pattern) {
     std::vector<std::smatch> found;
     const std::regex expression(pattern);
-    for (auto it = std::sregex_iterator(script.begin(), script.end(), expression);
-         it != std::sregex_iterator(); ++it) {
+    for (std::sregex_iterator it(script.begin(), script.end(), expression), end; it != end; ++it) {
       found.push_back(*it);
     }
     return found;
@@ -101,18 +129,15 @@ std::map<std::string, Descriptor> AppliedRights() {
   for (const std::smatch& define : all(R"re(!define (\w+) "([^"]*)")re")) {
     defines[define[1]] = define[2];
   }
-  const std::vector<std::smatch> installDir = all(R"re(InstallDir "([^"]*)")re");
-  EXPECT_EQ(installDir.size(), 1u) << INSTALLER_SCRIPT;
-  defines["INSTDIR"] = installDir.empty() ? "" : installDir[0][1].str();
+  for (const std::smatch& dir : all(R"re(InstallDir "([^"]*)")re")) defines["INSTDIR"] = dir[1];
   auto expand = [&](std::string value) {
-    std::smatch name;
     const std::regex reference(R"(\$\{?(\w+)\}?)");  // ${NAME}, or $INSTDIR
-    while (std::regex_search(value, name, reference) && defines.count(name[1])) {
+    for (std::smatch name; std::regex_search(value, name, reference) && defines.count(name[1]);) {
       value.replace(name.position(), name.length(), defines[name[1]]);
     }
     return value;
   };
-  const std::vector<std::smatch> installed = all(R"re(!insertmacro \$\{DO\} "[^"]*" "([^"]*)")re");
+  const auto installed = all(R"re(!insertmacro \$\{DO\} "[^"]*" "([^"]*)")re");
   std::map<std::string, Descriptor> applied;
   for (const std::smatch& set : all(R"re(!insertmacro SetRights "([^"]*)" "([^"]*)")re")) {
     const std::string path = set[1];
@@ -126,10 +151,14 @@ std::map<std::string, Descriptor> AppliedRights() {
 }
 
 TEST(InstallerRightsTest, UsersChangeNothingInstalledAndWriteEveryFileOfTheirs) {
-  const std::map<std::string, Descriptor> applied = AppliedRights();
+  std::string script;
+  const std::map<std::string, Descriptor> applied = AppliedRights(script);
+  // The program folder lets users only read while the programs are copied into it.
+  EXPECT_LT(script.find("SetRights \"$INSTDIR\" \"${RIGHTS_FOLDER_WHILE_INSTALLING}\""),
+            script.find("!insertmacro InstalledFiles InstallFile"));
   const std::string programs = LUNETAR_PROGRAM_FOLDER, catalog = LUNETAR_CATALOG_FOLDER;
-  // The three programs, five documents and the uninstaller, and the two folders: these only
-  // create files. Each is owned by the administrators and takes no rights from above.
+  // The three programs, five documents and the uninstaller, and the two folders, where users may
+  // create files only. Each is owned by the administrators and takes no rights from above.
   EXPECT_EQ(applied.size(), 3u + 5u + 1u + 2u);
   for (const auto& [path, rights] : applied) {
     SCOPED_TRACE(path);
@@ -142,7 +171,7 @@ TEST(InstallerRightsTest, UsersChangeNothingInstalledAndWriteEveryFileOfTheirs) 
   }
 
   // What the programs write, each through a temporary file beside it: made by one user,
-  // replaced and removed by another, and its owner cannot lock the others out.
+  // replaced and removed by another; neither can lock the others out or take it over.
   for (const std::string& path :
        {programs + "user.ini", programs + "user.ini.new", catalog + "data.ini.new",
         catalog + "desc.ini.old", catalog + "report.txt", catalog + "A note.txt.new"}) {
@@ -150,9 +179,11 @@ TEST(InstallerRightsTest, UsersChangeNothingInstalledAndWriteEveryFileOfTheirs) 
     const std::string folder = path.substr(0, path.rfind('\\'));
     ASSERT_EQ(applied.count(folder), 1u);
     EXPECT_EQ(applied.count(path), 0u) << "an installed file";
-    EXPECT_EQ(UserRights(applied.at(folder), true) & (kReadData | kWriteData | kDelete),
-              kReadData | kWriteData | kDelete);
-    EXPECT_EQ(UserRights(applied.at(folder), true, true) & (kWriteDac | kWriteOwner), 0u);
+    for (const bool owner : {false, true}) {
+      const std::uint32_t rights = UserRights(applied.at(folder), true, owner);
+      EXPECT_EQ(rights & (kReadData | kWriteData | kDelete), kReadData | kWriteData | kDelete);
+      EXPECT_EQ(rights & (kWriteDac | kWriteOwner), 0u) << (owner ? "its owner" : "another user");
+    }
   }
 }
 
