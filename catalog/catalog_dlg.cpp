@@ -444,6 +444,8 @@ void CCatalogDlg::OnFind() {
       ShowError(kNoMatch);
       return;
     }
+    // The found description stays selected even where it has no address beside it.
+    m_listDescriptions.SetCurSel(row);
     SelectEntry(row);
   }
   UpdateData(false);
