@@ -106,9 +106,11 @@ INT_PTR CDialog::DoModal() {
   MSG msg;
   bool toolTipsMade = false;
   while (!m_bEnded) {
-    // The first time nothing waits, the dialog has shown itself and painted: its tool tips are
-    // made now, so that loading the common controls never keeps the window from showing.
+    // The first time nothing waits, the dialog has shown itself and painted: what the user does
+    // not see at once is done now (the tool tips, whose common controls take a while to load),
+    // so that it never keeps the window from showing.
     if (!toolTipsMade && !PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+      OnShown();
       MakeToolTips();
       toolTipsMade = true;
       continue;

@@ -83,6 +83,8 @@ class CDialog {
   // message to the dialog's tool tips, then gives it to the dialog manager (keyboard navigation,
   // Enter, Esc).
   virtual bool PreTranslateMessage(MSG* msg);
+  // Called once the dialog has shown itself and painted, for what the user does not see at once.
+  virtual void OnShown() {}
   // F1 (the help request); returns true when handled.
   virtual bool OnHelpRequest() { return false; }
   // A command other than OK and cancel; returns true when handled.

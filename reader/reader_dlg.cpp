@@ -65,9 +65,6 @@ bool CReaderDlg::OnInitDialog() {
   for (const KeywordEntry& entry : KeywordIndex) {
     SendMessageA(keywords, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.keyword));
   }
-  // The template's height leaves room for a single entry when a list opens.
-  SetDropDownEntries(chapters, kDropDownEntries);
-  SetDropDownEntries(keywords, kDropDownEntries);
   CMainDialog::OnInitDialog();
   RemoveSizingCommands();
   AddToolTips({
@@ -81,6 +78,13 @@ bool CReaderDlg::OnInitDialog() {
       {IDC_SELECTION, "current selection"},
   });
   return true;
+}
+
+// The template's height leaves room for a single entry when a list opens. Nobody sees that before
+// the window is shown, and sizing a drop-down takes a while.
+void CReaderDlg::OnShown() {
+  SetDropDownEntries(GetDlgItem(IDC_CHAPTER), kDropDownEntries);
+  SetDropDownEntries(GetDlgItem(IDC_KEYWORD), kDropDownEntries);
 }
 
 // Takes out the system menu's entries that a fixed-size window does not use: removing at

@@ -15,6 +15,7 @@ class CReaderDlg : public CMainDialog {
   bool OnHelpRequest() override;
   void DoDataExchange(CDataExchange& dx) override;
   bool OnInitDialog() override;
+  void OnShown() override;
   void OnOK() override;
   void OnCancel() override;
   bool OnCommand(int id, int notifyCode) override;

@@ -56,13 +56,16 @@ TEST_F(ReaderTest, FirstRunShowsDefaultsAndAnEmptyText) {
   EXPECT_EQ(chapters.front(), "Preface");
   EXPECT_EQ(chapters[24], "Processes");
   EXPECT_EQ(chapters.back(), "User Defined Chapter");
-  // An opened list shows many entries, not the one that the template's height leaves room for.
+  // An opened list shows many entries, not the one that the template's height leaves room for
+  // (set once the window has shown itself).
   for (int combo : {IDC_CHAPTER, IDC_KEYWORD}) {
-    RECT dropped = {};
-    Ask(GetDlgItem(reader_, combo), CB_GETDROPPEDCONTROLRECT, 0,
-                 reinterpret_cast<LPARAM>(&dropped));
     const LRESULT entry = Ask(GetDlgItem(reader_, combo), CB_GETITEMHEIGHT, 0, 0);
-    EXPECT_GE(dropped.bottom - dropped.top, 16 * entry) << combo;
+    EXPECT_TRUE(Eventually("room for 16 entries", [&] {
+      RECT dropped = {};
+      Ask(GetDlgItem(reader_, combo), CB_GETDROPPEDCONTROLRECT, 0,
+          reinterpret_cast<LPARAM>(&dropped));
+      return dropped.bottom - dropped.top >= 16 * entry;
+    })) << combo;
   }
   std::vector<std::string> keywords = ComboEntries(reader_, IDC_KEYWORD);
   EXPECT_EQ(keywords.size(), 89u);
