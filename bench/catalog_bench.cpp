@@ -23,13 +23,21 @@ namespace {
 
 // Enough for a steady median at this scale; a number on the command line replaces it.
 constexpr int kRuns = 21;
+// Runs of each before those that count: the first runs are slower while the machine and Wine warm
+// up.
+constexpr int kWarmUpRuns = 3;
 // Lines of each collection file: the built-in entry, which the catalog would otherwise append,
-// and generated sites after it.
-constexpr int kSites = 100000;
+// and generated sites after it; a second number on the command line replaces it (up to
+// 1,000,000).
+int g_sites = 100000;
 constexpr const char* kAddedAddress = "https://added.example/";
 constexpr const char* kAddedDescription = "Added by the benchmark";
 // The prefix that only the last site's description has.
-constexpr const char* kLastDescription = "Example site 099999";
+std::string LastDescription() {
+  char text[64];
+  std::snprintf(text, sizeof text, "Example site %06d", g_sites - 1);
+  return text;
+}
 constexpr const char* kDialogClass = "#32770";
 
 struct Files {
@@ -41,7 +49,7 @@ Files Generate() {
   files.addresses = std::string(lunetar::kBuiltInAddress) + "\r\n";
   files.descriptions = std::string(lunetar::kBuiltInDescription) + "\r\n";
   char line[128];
-  for (int i = 1; i < kSites; ++i) {
+  for (int i = 1; i < g_sites; ++i) {
     std::snprintf(line, sizeof line, "https://site%06d.example/\r\n", i);
     files.addresses += line;
     std::snprintf(line, sizeof line, "Example site %06d: its pages, notes and news\r\n", i);
@@ -99,7 +107,7 @@ void SetText(HWND dialog, int id, const char* text) {
 double FindLast(HWND window) {
   bench::PostClick(window, IDC_FIND);
   HWND find = bench::WaitForVisible(kDialogClass, "Find Web Site");
-  SetText(find, IDC_FIND_TEXT, kLastDescription);
+  SetText(find, IDC_FIND_TEXT, LastDescription().c_str());
   bench::Settle(find);
   const double start = bench::Now();
   bench::PostClick(find, IDOK);
@@ -107,7 +115,7 @@ double FindLast(HWND window) {
   bench::WaitUntilGone(find);
   bench::Settle(window);
   const double ms = bench::Now() - start;
-  CheckLists(window, kSites, kSites - 1, "after Find");
+  CheckLists(window, g_sites, g_sites - 1, "after Find");
   return ms;
 }
 
@@ -135,7 +143,7 @@ AddTimes AddOne(HWND window) {
   bench::WaitUntilGone(box);
   bench::Settle(window);
   times.afterBox = bench::Now() - answered;
-  CheckLists(window, kSites + 1, LB_ERR, "after Add");
+  CheckLists(window, g_sites + 1, LB_ERR, "after Add");
   return times;
 }
 
@@ -148,7 +156,7 @@ void MeasureOnce(const std::string& program, const Files& files, Figures& figure
   bench::Run run = bench::Start(program);
   figures.startMs.push_back(run.startMs);
   bench::Settle(run.window);
-  CheckLists(run.window, kSites, LB_ERR, "at start");
+  CheckLists(run.window, g_sites, LB_ERR, "at start");
   figures.findMs.push_back(FindLast(run.window));
   const AddTimes add = AddOne(run.window);
   figures.addMs.push_back(add.toBox + add.afterBox);
@@ -163,16 +171,18 @@ void MeasureOnce(const std::string& program, const Files& files, Figures& figure
 int main(int argc, char** argv) {
   const int runs = argc > 1 ? std::atoi(argv[1]) : kRuns;
   if (runs < 1) bench::Fail("the number of runs must be at least 1");
+  if (argc > 2) g_sites = std::atoi(argv[2]);
+  if (g_sites < 2 || g_sites > 1000000) bench::Fail("the sites must be 2 to 1,000,000");
   const Files files = Generate();
   // Catalog and floor take turns, so that a change in the machine's load falls on both, and which
   // of them goes first alternates too.
-  Figures catalog, floor;
-  for (int i = 0; i < runs; ++i) {
-    if (i % 2 == 0) MeasureOnce("sarnovo.exe", files, catalog);
-    MeasureOnce("catalog_floor.exe", files, floor);
-    if (i % 2 == 1) MeasureOnce("sarnovo.exe", files, catalog);
+  Figures catalog, floor, warmUp;
+  for (int i = -kWarmUpRuns; i < runs; ++i) {
+    if (i % 2 == 0) MeasureOnce("sarnovo.exe", files, i < 0 ? warmUp : catalog);
+    MeasureOnce("catalog_floor.exe", files, i < 0 ? warmUp : floor);
+    if (i % 2 != 0) MeasureOnce("sarnovo.exe", files, i < 0 ? warmUp : catalog);
   }
-  std::printf("The catalog with %d sites, median of %d runs each\n", kSites, runs);
+  std::printf("The catalog with %d sites, median of %d runs each\n", g_sites, runs);
   bench::PrintHeader("figure", "catalog");
   bench::PrintRow("start to window shown, lists full", catalog.startMs, floor.startMs, "ms", 1.2);
   bench::PrintRow("Find of the last entry", catalog.findMs, floor.findMs, "ms", 1.2);
