@@ -30,17 +30,14 @@ bool IsDeviceName(const std::string& description) {
 
 // Windows also finds a file by its 8.3 short alias, such as WEATHE~1.TXT for "Weather
 // forecast.txt"; a note file named like that would read, overwrite or delete another file's note.
-// An alias has at most eight characters before its one dot and ends them in "~" and a number, so
-// only a description of at most eight characters, without a dot, with "~" and a digit in it can
-// name one: WEATHE~1 can, "Oslo weather ~5 days" and notes~12.old cannot.
+// An alias has at most eight characters before its one dot and a "~" among them: Windows ends them
+// in "~" and a number, Wine writes at most four characters, "~" and three letters or digits
+// (WEAT~GIJ.TXT), and either matches a name that fits 8.3 against its aliases. So any description
+// of at most eight characters without a dot that holds a "~" may name one: WEATHE~1 and WEAT~GIJ
+// can, "Oslo weather ~5 days" and notes~12.old cannot.
 bool MayBeShortAlias(const std::string& description) {
-  if (description.size() > 8 || description.find('.') != std::string::npos) return false;
-  for (std::size_t i = 0; i + 1 < description.size(); ++i) {
-    if (description[i] == '~' && description[i + 1] >= '0' && description[i + 1] <= '9') {
-      return true;
-    }
-  }
-  return false;
+  return description.size() <= 8 && description.find('.') == std::string::npos &&
+         description.find('~') != std::string::npos;
 }
 
 }  // namespace

@@ -32,8 +32,8 @@ std::string DecodeNote(const std::string& bytes);
 // the characters Windows refuses in names (< > " | ? * and control characters); the reserved
 // device names (CON, PRN, AUX, NUL, CONIN$, CONOUT$, COM1 to COM9 and LPT1 to LPT9, in any case,
 // with or without an extension and with blanks before it); a name that may be the short alias of
-// another file (at most eight characters, no dot, "~" and a digit: WEATHE~1); and "report", whose
-// note file would be the report that Print and Print All rewrite.
+// another file (at most eight characters, no dot, and a "~": WEATHE~1, WEAT~GIJ); and "report",
+// whose note file would be the report that Print and Print All rewrite.
 bool IsSafeNoteName(const std::string& description);
 
 // The note file of description: folder, description, ".txt". "" when the description is no safe

@@ -176,8 +176,9 @@ TEST_F(NoteTest, SitesWithTheSameDescriptionShareOneNote) {
 }
 
 TEST_F(NoteTest, ADescriptionNamesANoteFileOnlyWhereThatIsSafe) {
-  // The refused would reach a file outside the collection folder, a device or the report. The
-  // saved end in a dot or a blank or hold "~" and a digit, which ".txt" after them makes safe.
+  // The refused would reach a file outside the collection folder, a device, the report or a short
+  // alias as Wine makes them. The saved end in a dot or a blank, which ".txt" after them makes
+  // safe, or hold "~" in a name too long for an alias; each reads back when its note is opened.
   const std::string outside = std::string(kTestFolder) + "secret.txt";
   WriteFile(outside, "secret");
   WriteFile(InstalledFile("report.txt"), "the last report");
@@ -186,7 +187,7 @@ TEST_F(NoteTest, ADescriptionNamesANoteFileOnlyWhereThatIsSafe) {
     bool saved;
   } sites[] = {
       {"..\\..\\lunetar-test\\secret", false}, {"CON", false}, {"Weather: today", false},
-      {"report", false}, {"Recipes, tips...", true}, {"Recipes ", true},
+      {"report", false}, {"WEAT~GIJ", false}, {"Recipes, tips...", true}, {"Recipes ", true},
       {"Oslo weather ~5 days", true},
   };
   Lines addresses = {kBuiltInAddress}, descriptions = {kBuiltInDescription};
@@ -207,6 +208,10 @@ TEST_F(NoteTest, ADescriptionNamesANoteFileOnlyWhereThatIsSafe) {
     if (site.saved) {
       Save(note);
       EXPECT_EQ(FileBytes(NoteFile(site.description)), "typed\r\r\nnote");
+      note = OpenNote(row);
+      ASSERT_TRUE(note);
+      EXPECT_EQ(NoteText(note), "typed\r\nnote") << "the saved note reads back";
+      Cancel(note);
       continue;
     }
     PressExpecting(note, IDOK, kNoteNotSaved);
