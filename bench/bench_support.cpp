@@ -138,6 +138,18 @@ HWND WaitForVisible(const char* className, const char* title, DWORD timeoutMs) {
   }
 }
 
+void WaitForToolTips(HWND window, DWORD timeoutMs) {
+  const double start = Now();
+  for (;;) {
+    HWND tips = nullptr;
+    while ((tips = FindWindowExA(nullptr, tips, "tooltips_class32", nullptr))) {
+      if (GetWindow(tips, GW_OWNER) == window) return;
+    }
+    if (Now() - start > timeoutMs) Fail("the window made no tool tips");
+    Sleep(1);
+  }
+}
+
 void WaitUntilGone(HWND window, DWORD timeoutMs) {
   const double start = Now();
   while (IsWindow(window)) {

@@ -45,6 +45,10 @@ HWND FindVisible(const char* className, const char* title);
 // Waits for such a window; stops the benchmark after timeoutMs.
 HWND WaitForVisible(const char* className, const char* title, DWORD timeoutMs = 20000);
 
+// Waits until window owns its tool-tip control, which a dialog of the suite makes once it has
+// shown itself; stops the benchmark after timeoutMs.
+void WaitForToolTips(HWND window, DWORD timeoutMs = 20000);
+
 // Waits until window no longer exists; stops the benchmark after timeoutMs.
 void WaitUntilGone(HWND window, DWORD timeoutMs = 20000);
 

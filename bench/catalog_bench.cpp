@@ -22,7 +22,7 @@
 namespace {
 
 // Enough for a steady median at this scale; a number on the command line replaces it.
-constexpr int kRuns = 21;
+constexpr int kRuns = 31;
 // Runs of each before those that count: the first runs are slower while the machine and Wine warm
 // up.
 constexpr int kWarmUpRuns = 3;
