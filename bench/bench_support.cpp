@@ -3,6 +3,7 @@
 #include <psapi.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -172,6 +173,48 @@ double PeakWorkingSetKb(HANDLE process) {
   counters.cb = sizeof counters;
   GetProcessMemoryInfo(process, &counters, sizeof counters);
   return static_cast<double>(counters.PeakWorkingSetSize) / 1024.0;
+}
+
+namespace {
+// Milliseconds of a fixed piece of arithmetic: the machine's speed just now.
+double ProbeMs() {
+  const double start = Now();
+  volatile std::uint32_t x = 1;
+  for (int i = 0; i < 3000000; ++i) x = x * 1664525u + 1013904223u;
+  return Now() - start;
+}
+
+// Whether the machine runs at the speed of its fastest probe so far, within a fifth.
+bool AtFullSpeed() {
+  static double fastest = 1e9;
+  const double probe = ProbeMs();
+  fastest = std::min(fastest, probe);
+  return probe <= 1.2 * fastest;
+}
+}  // namespace
+
+Runs MeasureInTurns(int warmUp, int runs, const std::function<Sample(bool program)>& measure) {
+  for (int i = 0; i < 5; ++i) AtFullSpeed();
+  Runs kept;
+  for (int i = -warmUp; i < runs;) {
+    const bool steadyBefore = AtFullSpeed();
+    const bool programFirst = i % 2 == 0;
+    const Sample first = measure(programFirst);
+    const Sample second = measure(!programFirst);
+    if (i >= 0 && !(steadyBefore && AtFullSpeed())) {
+      if (++kept.measuredAgain > 4 * runs) Fail("the machine never ran at its full speed");
+      continue;
+    }
+    ++i;
+    if (i <= 0) continue;
+    const Sample& program = programFirst ? first : second;
+    const Sample& floor = programFirst ? second : first;
+    kept.program.resize(program.size());
+    kept.floor.resize(floor.size());
+    for (std::size_t f = 0; f < program.size(); ++f) kept.program[f].push_back(program[f]);
+    for (std::size_t f = 0; f < floor.size(); ++f) kept.floor[f].push_back(floor[f]);
+  }
+  return kept;
 }
 
 double Quantile(std::vector<double> values, double fraction) {

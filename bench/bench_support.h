@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -59,6 +60,25 @@ std::string ItemText(HWND dialog, int id);
 [[noreturn]] void Fail(const std::string& what);
 
 double PeakWorkingSetKb(HANDLE process);
+
+// One run's figures, in the order the bench names them.
+using Sample = std::vector<double>;
+// The kept runs of a program and of its floor: column i holds figure i of every run.
+struct Runs {
+  std::vector<std::vector<double>> program, floor;
+  int measuredAgain = 0;  // pairs measured again because the machine slowed down
+};
+
+// Measures the program and its floor in turns, which of them goes first alternating, so that a
+// change in the machine's load falls on both: warmUp pairs that are not kept (the first starts
+// of a run are slower, by up to twice, while the machine and Wine warm up), then runs pairs.
+// measure(true) measures the program once, measure(false) the floor.
+//
+// The host of this machine lends its processors to others: in stretches of a second or so the
+// same work takes up to twice as long, on both sides. A pair is kept only when a fixed piece of
+// arithmetic, timed before and after it, ran within a fifth of its fastest; others are measured
+// again.
+Runs MeasureInTurns(int warmUp, int runs, const std::function<Sample(bool program)>& measure);
 
 // The value below which fraction of the values lie (0.5: the median), between two runs' values
 // where it falls between them.

@@ -22,9 +22,8 @@
 namespace {
 
 // Enough for a steady median at this scale; a number on the command line replaces it.
-constexpr int kRuns = 31;
-// Runs of each before those that count: the first runs are slower while the machine and Wine warm
-// up.
+constexpr int kRuns = 21;
+// Runs of each before those that count (bench::MeasureInTurns).
 constexpr int kWarmUpRuns = 3;
 // Lines of each collection file: the built-in entry, which the catalog would otherwise append,
 // and generated sites after it; a second number on the command line replaces it (up to
@@ -147,23 +146,19 @@ AddTimes AddOne(HWND window) {
   return times;
 }
 
-struct Figures {
-  std::vector<double> startMs, findMs, addMs, addToBoxMs, addAfterBoxMs, peakKb;
-};
-
-void MeasureOnce(const std::string& program, const Files& files, Figures& figures) {
+// Start-up, Find, Add and its two parts, and the peak working set of one run.
+bench::Sample MeasureOnce(bool catalog, const Files& files) {
   InstallCollection(files);
-  bench::Run run = bench::Start(program);
-  figures.startMs.push_back(run.startMs);
+  bench::Run run = bench::Start(catalog ? "sarnovo.exe" : "catalog_floor.exe");
   bench::Settle(run.window);
   CheckLists(run.window, g_sites, LB_ERR, "at start");
-  figures.findMs.push_back(FindLast(run.window));
+  const double findMs = FindLast(run.window);
   const AddTimes add = AddOne(run.window);
-  figures.addMs.push_back(add.toBox + add.afterBox);
-  figures.addToBoxMs.push_back(add.toBox);
-  figures.addAfterBoxMs.push_back(add.afterBox);
-  figures.peakKb.push_back(bench::PeakWorkingSetKb(run.process.hProcess));
+  const bench::Sample sample = {run.startMs,  findMs,    add.toBox + add.afterBox,
+                                add.toBox,    add.afterBox,
+                                bench::PeakWorkingSetKb(run.process.hProcess)};
   bench::Stop(run);
+  return sample;
 }
 
 }  // namespace
@@ -174,23 +169,18 @@ int main(int argc, char** argv) {
   if (argc > 2) g_sites = std::atoi(argv[2]);
   if (g_sites < 2 || g_sites > 1000000) bench::Fail("the sites must be 2 to 1,000,000");
   const Files files = Generate();
-  // Catalog and floor take turns, so that a change in the machine's load falls on both, and which
-  // of them goes first alternates too.
-  Figures catalog, floor, warmUp;
-  for (int i = -kWarmUpRuns; i < runs; ++i) {
-    if (i % 2 == 0) MeasureOnce("sarnovo.exe", files, i < 0 ? warmUp : catalog);
-    MeasureOnce("catalog_floor.exe", files, i < 0 ? warmUp : floor);
-    if (i % 2 != 0) MeasureOnce("sarnovo.exe", files, i < 0 ? warmUp : catalog);
-  }
-  std::printf("The catalog with %d sites, median of %d runs each\n", g_sites, runs);
+  const bench::Runs kept = bench::MeasureInTurns(
+      kWarmUpRuns, runs, [&](bool catalog) { return MeasureOnce(catalog, files); });
+  std::printf("The catalog with %d sites, median of %d runs each (%d more measured again)\n",
+              g_sites, runs, kept.measuredAgain);
+  const auto& c = kept.program;
+  const auto& f = kept.floor;
   bench::PrintHeader("figure", "catalog");
-  bench::PrintRow("start to window shown, lists full", catalog.startMs, floor.startMs, "ms", 1.2);
-  bench::PrintRow("Find of the last entry", catalog.findMs, floor.findMs, "ms", 1.2);
-  bench::PrintRow("Add", catalog.addMs, floor.addMs, "ms", 1.2);
-  bench::PrintRow("  of it: Add Site to the message box", catalog.addToBoxMs, floor.addToBoxMs,
-                  "ms", 0);
-  bench::PrintRow("  of it: answer to the lists refilled", catalog.addAfterBoxMs,
-                  floor.addAfterBoxMs, "ms", 0);
-  bench::PrintRow("peak working set", catalog.peakKb, floor.peakKb, "MiB", 1.2, 1 / 1024.0);
+  bench::PrintRow("start to window shown, lists full", c[0], f[0], "ms", 1.2);
+  bench::PrintRow("Find of the last entry", c[1], f[1], "ms", 1.2);
+  bench::PrintRow("Add", c[2], f[2], "ms", 1.2);
+  bench::PrintRow("  of it: Add Site to the message box", c[3], f[3], "ms", 0);
+  bench::PrintRow("  of it: answer to the lists refilled", c[4], f[4], "ms", 0);
+  bench::PrintRow("peak working set", c[5], f[5], "MiB", 1.2, 1 / 1024.0);
   return 0;
 }

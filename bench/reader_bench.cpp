@@ -14,9 +14,8 @@
 
 namespace {
 
-constexpr int kRuns = 61;
-// Runs of each before those that count: the first starts of a run are slower, by up to twice,
-// while the machine and Wine warm up.
+constexpr int kRuns = 41;
+// Runs of each before those that count (bench::MeasureInTurns).
 constexpr int kWarmUpRuns = 15;
 constexpr int kLongestChapter = 19;
 
@@ -39,16 +38,14 @@ double ShowLongestChapter(const bench::Run& run, bool reader) {
   return bench::Now() - start;
 }
 
-struct Figures {
-  std::vector<double> startMs, chapterMs, peakKb;
-};
-
-void MeasureOnce(const std::string& program, bool reader, Figures& figures) {
-  bench::Run run = bench::Start(program);
-  figures.startMs.push_back(run.startMs);
-  figures.chapterMs.push_back(ShowLongestChapter(run, reader));
-  figures.peakKb.push_back(bench::PeakWorkingSetKb(run.process.hProcess));
+// Start-up, showing the chapter and the peak working set of one run.
+bench::Sample MeasureOnce(bool reader) {
+  bench::Run run = bench::Start(reader ? "guide.exe" : "reader_floor.exe");
+  const double chapterMs = ShowLongestChapter(run, reader);
+  const bench::Sample sample = {run.startMs, chapterMs,
+                                bench::PeakWorkingSetKb(run.process.hProcess)};
   bench::Stop(run);
+  return sample;
 }
 
 }  // namespace
@@ -62,18 +59,12 @@ int main(int argc, char** argv) {
   const DWORD tipOff = 1;
   RegSetKeyValueA(HKEY_CURRENT_USER, "Software\\Lunetar\\guide\\Tip", "StartUp", REG_DWORD,
                   &tipOff, sizeof tipOff);
-  // Reader and floor take turns, so that a change in the machine's load falls on both, and which
-  // of them goes first alternates too.
-  Figures reader, floor, warmUp;
-  for (int i = -kWarmUpRuns; i < runs; ++i) {
-    if (i % 2 == 0) MeasureOnce("guide.exe", true, i < 0 ? warmUp : reader);
-    MeasureOnce("reader_floor.exe", false, i < 0 ? warmUp : floor);
-    if (i % 2 != 0) MeasureOnce("guide.exe", true, i < 0 ? warmUp : reader);
-  }
-  std::printf("The reader, median of %d runs each\n", runs);
+  const bench::Runs kept = bench::MeasureInTurns(kWarmUpRuns, runs, MeasureOnce);
+  std::printf("The reader, median of %d runs each (%d more measured again)\n", runs,
+              kept.measuredAgain);
   bench::PrintHeader("figure", "reader");
-  bench::PrintRow("start to window shown", reader.startMs, floor.startMs, "ms", 1.15);
-  bench::PrintRow("show the longest chapter", reader.chapterMs, floor.chapterMs, "ms", 1.5);
-  bench::PrintRow("peak working set", reader.peakKb, floor.peakKb, "MiB", 1.2, 1 / 1024.0);
+  bench::PrintRow("start to window shown", kept.program[0], kept.floor[0], "ms", 1.15);
+  bench::PrintRow("show the longest chapter", kept.program[1], kept.floor[1], "ms", 1.5);
+  bench::PrintRow("peak working set", kept.program[2], kept.floor[2], "MiB", 1.2, 1 / 1024.0);
   return 0;
 }
