@@ -104,15 +104,15 @@ INT_PTR CDialog::DoModal() {
   if (!m_bEnded) ShowWindow(window, SW_SHOW);
 
   MSG msg;
-  bool toolTipsMade = false;
+  bool shown = false;
   while (!m_bEnded) {
     // The first time nothing waits, the dialog has shown itself and painted: what the user does
     // not see at once is done now (the tool tips, whose common controls take a while to load),
     // so that it never keeps the window from showing.
-    if (!toolTipsMade && !PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+    if (!shown && !PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
       OnShown();
       MakeToolTips();
-      toolTipsMade = true;
+      shown = true;
       continue;
     }
     BOOL got = GetMessageA(&msg, nullptr, 0, 0);

@@ -47,8 +47,8 @@ bool SaveLineFile(const std::string& path, const std::vector<std::string>& lines
 FileRead ReadFileBytes(const std::string& path, std::string& bytes);
 
 // The same for a file of any content, written byte for byte: the temporary (path + ".new") is
-// written, forced to the disk and closed, every step checked, before it replaces path. On failure path keeps
-// its earlier content and no temporary stays behind.
+// written, forced to the disk and closed, every step checked, before it replaces path. On failure
+// path keeps its earlier content and no temporary stays behind.
 bool SaveFileBytes(const std::string& path, const std::string& bytes,
                    ReplaceFileFunction replace);
 
