@@ -27,16 +27,7 @@ bool CAddSiteDlg::OnInitDialog() {
   return true;
 }
 
-void CAddSiteDlg::OnOK() {
-  if (!UpdateData(true)) return;
-  const std::string refusal = AddSiteRefusal(m_strAddress, m_strDescription);
-  if (!refusal.empty()) {
-    ShowError(refusal);
-    return;
-  }
-  UpdateData(false);
-  EndDialog(IDOK);
-}
+bool CAddSiteDlg::RefusesFields() { return ShowRefusal(AddSiteRefusal(m_strAddress, m_strDescription)); }
 
 void CAddSiteDlg::OnCancel() {
   m_strAddress.clear();

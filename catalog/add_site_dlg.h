@@ -20,7 +20,7 @@ class CAddSiteDlg : public CDialog {
   bool OnInitDialog() override;
   // Accepts texts of 1 to 150 characters; otherwise says why and stays open with the texts as
   // typed.
-  void OnOK() override;
+  bool RefusesFields() override;
   void OnCancel() override;
 };
 

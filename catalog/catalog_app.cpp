@@ -14,9 +14,7 @@ bool CCatalogApp::InitInstance() {
   // start: the first save then reports it.
   CreateDirectoryA(LUNETAR_CATALOG_FOLDER, nullptr);
   CCatalogDlg dlg;
-  m_pMainWnd = &dlg;
-  dlg.DoModal();
-  m_pMainWnd = nullptr;
+  RunMainDialog(dlg);
   return false;
 }
 

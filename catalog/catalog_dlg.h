@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "catalog/collection.h"
-#include "common/dialog.h"
+#include "common/main_dialog.h"
 
 namespace lunetar {
 
@@ -44,6 +44,12 @@ class CCatalogDlg : public CMainDialog {
   // Selects row in both lists and shows its address as the destination; a row that has no
   // partner in the other list selects nothing there and leaves no destination.
   void SelectEntry(int row);
+  // The user chose a row in list: both lists select it and the destination follows. Returns
+  // false, changing nothing, when the exchange refused or the list is empty.
+  bool FollowSelection(const CListBox& list);
+  // The row of the site that the destination names, or -1 once the user has been asked to select
+  // one.
+  int SelectedSite();
 
   void OnAdd();
   void OnDelete();

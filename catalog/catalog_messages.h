@@ -17,6 +17,13 @@ inline void ShowInformation(const std::string& text) {
   ShowMessage(text.c_str(), kCatalogTitle, MB_ICONINFORMATION | MB_OK);
 }
 
+// Shows a refusal of the catalog's checks ("" when they accepted); returns whether there was one.
+inline bool ShowRefusal(const std::string& refusal) {
+  if (refusal.empty()) return false;
+  ShowError(refusal);
+  return true;
+}
+
 // A question with Yes and No; every answer but No counts as yes.
 inline bool AskYesNo(const std::string& text) {
   return ShowMessage(text.c_str(), kCatalogTitle, MB_ICONQUESTION | MB_YESNO) != IDNO;

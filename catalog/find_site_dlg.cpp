@@ -24,16 +24,7 @@ bool CFindSiteDlg::OnInitDialog() {
   return true;
 }
 
-void CFindSiteDlg::OnOK() {
-  if (!UpdateData(true)) return;
-  const std::string refusal = FindSiteRefusal(m_strDescription);
-  if (!refusal.empty()) {
-    ShowError(refusal);
-    return;
-  }
-  UpdateData(false);
-  EndDialog(IDOK);
-}
+bool CFindSiteDlg::RefusesFields() { return ShowRefusal(FindSiteRefusal(m_strDescription)); }
 
 void CFindSiteDlg::OnCancel() {
   m_strDescription.clear();

@@ -18,7 +18,7 @@ class CFindSiteDlg : public CDialog {
   void DoDataExchange(CDataExchange& dx) override;
   bool OnInitDialog() override;
   // Accepts a text of 1 to 150 characters; otherwise says why and stays open.
-  void OnOK() override;
+  bool RefusesFields() override;
   void OnCancel() override;
 };
 

@@ -1,8 +1,12 @@
 #include "common/app.h"
 
 #include <cstdlib>
+#include <exception>
+#include <new>
 #include <vector>
 
+#include "common/dialog.h"
+#include "common/message_box.h"
 #include "common/system_library.h"
 
 namespace lunetar {
@@ -57,6 +61,16 @@ int CApp::Run(HINSTANCE instance) {
   return static_cast<int>(msg.wParam);
 }
 
+INT_PTR CApp::RunMainDialog(CDialog& dialog) {
+  // Cleared however the run ends, so no later dialog takes a window that is gone as its owner.
+  struct MainWindow {
+    CDialog*& main;
+    ~MainWindow() { main = nullptr; }
+  } running{m_pMainWnd};
+  m_pMainWnd = &dialog;
+  return dialog.DoModal();
+}
+
 std::string CApp::SectionKey(const char* section) const {
   return std::string("Software\\") + m_pszCompany + "\\" + m_strName + "\\" + section;
 }
@@ -100,6 +114,21 @@ bool CApp::WriteProfileString(const char* section, const char* entry,
                          value.c_str(), static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
 }
 
+void ReportException() {
+  std::string text;
+  try {
+    throw;
+  } catch (const std::bad_alloc&) {
+    text = kLowMemoryText;
+  } catch (const std::exception& error) {
+    text = std::string("The command could not be completed: ") + error.what() + "    ";
+  } catch (...) {
+    text = "The command could not be completed.    ";
+  }
+  const char* title = g_app ? g_app->Name().c_str() : "";
+  ShowMessage(text.c_str(), title, MB_ICONERROR | MB_OK);
+}
+
 std::string LoadResourceString(int id) {
   std::vector<char> text(256);
   for (;;) {
@@ -115,5 +144,12 @@ std::string LoadResourceString(int id) {
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   lunetar::RestrictLibrarySearch();
-  return lunetar::CApp::Get().Run(instance);
+  // What a dialog procedure did not catch (start-up before the main window, a dialog's own loop)
+  // ends the program, told as a command's failure is.
+  try {
+    return lunetar::CApp::Get().Run(instance);
+  } catch (...) {
+    lunetar::ReportException();
+    return EXIT_FAILURE;
+  }
 }

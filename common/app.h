@@ -39,7 +39,11 @@ class CApp {
   // A command that no window handled; returns true when the application handled it.
   virtual bool OnCommand(int /*id*/) { return false; }
 
-  // The main window owns dialogs built without a parent while it exists.
+  // Runs dialog modally as the program's main window, which owns the dialogs built without a
+  // parent while it runs. Returns what its DoModal returned.
+  INT_PTR RunMainDialog(CDialog& dialog);
+
+  // The main window while RunMainDialog runs one, or nullptr.
   CDialog* m_pMainWnd = nullptr;
 
   int Run(HINSTANCE instance);
@@ -52,6 +56,11 @@ class CApp {
   std::string m_strName;
   std::string m_strCommandLine;
 };
+
+// Tells the user of the exception being handled, once, with the program's name as the title: for
+// a catch block where the exception ends a command or the program. Lack of memory is told in the
+// suite's own words.
+void ReportException();
 
 // The program's string resource id, whatever its length; "" when there is none. (Not called
 // LoadString: <windows.h> makes that name a macro.)

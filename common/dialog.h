@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "common/controls.h"
+#include "common/data_exchange.h"
 #include "common/tool_tip.h"
 
 namespace lunetar {
-
-class CDataExchange;
 
 // The hint a control of a dialog shows as the mouse rests on it; the text lives as long as the
 // program (a literal).
@@ -21,34 +21,11 @@ struct ToolTipHint {
   const char* text;
 };
 
-// A list box of a dialog, attached by the data exchange. Positions count from 0; -1 stands for
-// no entry, as the list box itself reports it.
-class CListBox {
- public:
-  HWND m_hWnd = nullptr;
-
-  void ResetContent();
-  void AddString(const char* text);
-  int GetCount() const;
-  std::string GetText(int index) const;
-  // The selected entry, or -1 when none is.
-  int GetCurSel() const;
-  // Selects the entry at index and scrolls it into view; -1 selects nothing. Returns false for -1
-  // and for an index that is no entry.
-  bool SetCurSel(int index);
-  // Removes the entry at index. Returns the number of entries left, or -1 when index is no entry.
-  int DeleteString(int index);
-  // The first entry after startAfter that begins with text, letters compared without regard to
-  // case, the search going on from the top after the last entry (startAfter -1: the whole list
-  // from the top); -1 when none does.
-  int FindString(int startAfter, const char* text) const;
-  // The same for an entry that equals text, without regard to case.
-  int FindStringExact(int startAfter, const char* text) const;
-  // Drawing off while many lines go in, so the list does not repaint its scroll bar per line.
-  void SetRedraw(bool redraw);
-  // Lets the horizontal scroll bar reach the end of the widest of texts, in the list's font.
-  void FitHorizontalExtent(const std::vector<std::string>& texts);
-};
+// A command and its notification as one value, so that a dialog's OnCommand dispatches both in
+// one flat switch: case CommandOf(IDC_ADDRESSES, LBN_DBLCLK).
+constexpr long CommandOf(int id, int notifyCode) {
+  return static_cast<long>(static_cast<unsigned long>(notifyCode & 0xFFFF) << 16 | (id & 0xFFFF));
+}
 
 class CDialog {
  public:
@@ -64,18 +41,31 @@ class CDialog {
   // Takes effect once the running handler returns.
   void EndDialog(INT_PTR result);
 
-  HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
   // true: controls to members; false: members to controls. Returns false when the exchange
   // refused a value (CDataExchange::Fail); the command that asked should then stop.
   bool UpdateData(bool takeIn);
+
+  // The dialog's controls by id.
+  HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
+  void EnableItem(int id, bool enable);
+  void ShowItem(int id, bool show);
+  std::string GetItemText(int id) const;
+  void SetItemText(int id, const std::string& text);
+  // How many characters an edit field takes when typed into.
+  void LimitItemText(int id, int maxChars);
+  bool IsItemChecked(int id) const;
+  void CheckItem(int id, bool checked);
 
  protected:
   // Called when the dialog exists but is not yet shown; the base shows the members. Returning
   // true gives the focus to the first tab stop.
   virtual bool OnInitDialog();
-  // The OK command (id 1, Enter): the base takes the controls in and ends the dialog, unless the
-  // exchange refused a value.
+  // The OK command (id 1, Enter): the base takes the controls in, asks RefusesFields, shows the
+  // members and ends the dialog, unless the exchange or the check refused.
   virtual void OnOK();
+  // The fields' own checks, once OK has taken them in: a dialog that refuses tells the user why
+  // and returns true, and stays open with the fields as typed.
+  virtual bool RefusesFields() { return false; }
   // The cancel command (id 2, Esc, close box): the base ends the dialog.
   virtual void OnCancel();
   virtual void DoDataExchange(CDataExchange& dx);
@@ -96,6 +86,9 @@ class CDialog {
   // initialisation. The dialog's tool-tip control, with the dialog as its parent, is created,
   // activated and given the hints once the dialog has shown itself.
   void AddToolTips(std::initializer_list<ToolTipHint> hints);
+  // Queues message for this dialog, to be handled once the running handler and every message
+  // sent before have been.
+  void PostToSelf(UINT message);
 
   HWND m_hWnd = nullptr;
 
@@ -103,6 +96,7 @@ class CDialog {
   static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   HWND Owner() const;
+  void RunLoop();
   void MakeToolTips();
 
   int m_nTemplateId;
@@ -111,70 +105,6 @@ class CDialog {
   std::vector<ToolTipHint> m_toolTipHints;
   bool m_bEnded = false;
   INT_PTR m_nResult = IDCANCEL;
-};
-
-// Lets a drop-down list open to show up to entries entries at once, whatever height its template
-// gives the closed control and its list together.
-void SetDropDownEntries(HWND comboBox, int entries);
-
-// Moves values between a dialog's controls and its members, in the direction the dialog's
-// UpdateData asked for; each helper serves both directions.
-class CDataExchange {
- public:
-  CDataExchange(CDialog& dialog, bool takeIn) : m_dialog(dialog), m_bTakeIn(takeIn) {}
-
-  bool IsTakingIn() const { return m_bTakeIn; }
-  // Refuses the exchange, for a value that the dialog's own checks reject (the dialog tells the
-  // user why). The value helpers after it leave their members and controls alone (a list is
-  // still bound), and UpdateData returns false.
-  void Fail() { m_bFailed = true; }
-  bool HasFailed() const { return m_bFailed; }
-
-  // An edit field, limited to maxChars characters when shown, or a static text (maxChars 0).
-  void Text(int id, std::string& value, int maxChars = 0);
-  // A drop-down list. Taking in yields the selected entry's text, or "" when none is selected.
-  // Showing selects the first entry, in the drop-down's own order, that begins with value
-  // (case-insensitive); an empty value or one that begins no entry keeps the selection.
-  void DropDownString(int id, std::string& value, int maxChars);
-  void List(int id, CListBox& list);
-  void Check(int id, int& value);
-
- private:
-  CDialog& m_dialog;
-  bool m_bTakeIn;
-  bool m_bFailed = false;
-};
-
-// The command of the About entry on a main window's system menu: below the system's own
-// commands (0xF000 and up), and a multiple of 16, since the system keeps the low four bits.
-constexpr UINT kAboutCommand = 0x0010;
-
-// A program's main window: its application icon on the title bar and task bar, painted centred
-// when the window is minimised and used as the drag image, and an optional About entry at the
-// end of its system menu.
-class CMainDialog : public CDialog {
- public:
-  // aboutEntry: the text of the About entry, "" for a window without one.
-  CMainDialog(int templateId, int iconId, std::string aboutEntry = {});
-  ~CMainDialog() override;
-
- protected:
-  // After the base's: sets the icon and appends a separator and the About entry.
-  bool OnInitDialog() override;
-  bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
-  // The About entry was chosen (only in a window that has one).
-  virtual void OnAbout() {}
-  // Returns false when the window is not minimised and paints as usual.
-  bool OnPaint();
-  HICON OnQueryDragIcon() const { return m_hIcon; }
-
-  HICON m_hIcon;
-
- private:
-  // The icon's own image at the system's small-icon size, for the title bar and the task bar:
-  // given only the large one, the system shrinks it, and its lines run together.
-  HICON m_hSmallIcon;
-  std::string m_strAboutEntry;
 };
 
 }  // namespace lunetar

@@ -6,6 +6,10 @@
 
 namespace lunetar {
 
+// The suite's words for a command that ran out of memory.
+constexpr const char* kLowMemoryText =
+    "Memory resources are low. Please close other programs and then try again.    ";
+
 enum class Modality {
   Task,  // every window of the program waits for the answer
   None,  // the windows behind stay usable

@@ -55,8 +55,7 @@ void OpenWithAssociatedProgram(const char* sample, const char* folder, const std
   try {
     program.assign(MAX_PATH, '\0');
   } catch (const std::bad_alloc&) {
-    ShowMessage("Memory resources are low. Please close other programs and then try again.    ",
-                title, MB_ICONERROR | MB_OK);
+    ShowMessage(kLowMemoryText, title, MB_ICONERROR | MB_OK);
     return;
   }
   // The shell's library is loaded for the first command that opens something, not at start-up.

@@ -11,9 +11,7 @@ CLaunchApp::CLaunchApp() : CApp(LUNETAR_COMPANY) {}
 
 bool CLaunchApp::InitInstance() {
   CLaunchDlg dlg;
-  m_pMainWnd = &dlg;
-  dlg.DoModal();
-  m_pMainWnd = nullptr;
+  RunMainDialog(dlg);
   return false;
 }
 

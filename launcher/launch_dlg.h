@@ -1,7 +1,7 @@
 // The launcher window: starts the reader or the catalog, or removes the suite.
 #pragma once
 
-#include "common/dialog.h"
+#include "common/main_dialog.h"
 
 namespace lunetar {
 

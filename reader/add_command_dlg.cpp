@@ -23,19 +23,19 @@ bool CAddCommandDlg::OnInitDialog() {
   return true;
 }
 
-void CAddCommandDlg::OnOK() {
-  if (!UpdateData(true)) return;
-  // Both messages leave this dialog usable behind them.
+// Both messages leave this dialog usable behind them.
+bool CAddCommandDlg::RefusesFields() {
   if (m_strEntry.empty()) {
     ShowMessage("Please enter your own command or tip first.    ", "Korvadex",
                 MB_ICONWARNING | MB_OK, Modality::None);
-  } else if (m_strEntry.size() > kLongestEntry) {
+    return true;
+  }
+  if (m_strEntry.size() > kLongestEntry) {
     ShowMessage("The command or tip is too long.    ", "Korvadex", MB_ICONERROR | MB_OK,
                 Modality::None);
-  } else {
-    CDialog::OnOK();
-    UpdateData(false);
+    return true;
   }
+  return false;
 }
 
 }  // namespace lunetar

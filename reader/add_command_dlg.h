@@ -17,7 +17,7 @@ class CAddCommandDlg : public CDialog {
   void DoDataExchange(CDataExchange& dx) override;
   bool OnInitDialog() override;
   // Accepts an entry of 1 to 94 characters; otherwise says why and stays open.
-  void OnOK() override;
+  bool RefusesFields() override;
 };
 
 }  // namespace lunetar

@@ -16,9 +16,7 @@ bool CReaderApp::InitInstance() {
   CreateFolders();
   ShowStartupTip();
   CReaderDlg dlg;
-  m_pMainWnd = &dlg;
-  dlg.DoModal();
-  m_pMainWnd = nullptr;
+  RunMainDialog(dlg);
   return false;
 }
 

@@ -58,18 +58,14 @@ void CReaderDlg::DoDataExchange(CDataExchange& dx) {
 bool CReaderDlg::OnInitDialog() {
   // The drop-downs are filled from the book's own tables before the members are shown in them,
   // drawing off: an entry added to a drop-down that draws costs several times more.
-  HWND chapters = GetDlgItem(IDC_CHAPTER);
-  SendMessageA(chapters, WM_SETREDRAW, FALSE, 0);
-  for (const ChapterEntry& chapter : ChapterTable) {
-    SendMessageA(chapters, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(chapter.title));
-  }
-  HWND keywords = GetDlgItem(IDC_KEYWORD);
-  SendMessageA(keywords, WM_SETREDRAW, FALSE, 0);
-  for (const KeywordEntry& entry : KeywordIndex) {
-    SendMessageA(keywords, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.keyword));
-  }
-  SendMessageA(chapters, WM_SETREDRAW, TRUE, 0);
-  SendMessageA(keywords, WM_SETREDRAW, TRUE, 0);
+  CComboBox chapters(GetDlgItem(IDC_CHAPTER));
+  chapters.SetRedraw(false);
+  for (const ChapterEntry& chapter : ChapterTable) chapters.AddString(chapter.title);
+  CComboBox keywords(GetDlgItem(IDC_KEYWORD));
+  keywords.SetRedraw(false);
+  for (const KeywordEntry& entry : KeywordIndex) keywords.AddString(entry.keyword);
+  chapters.SetRedraw(true);
+  keywords.SetRedraw(true);
   CMainDialog::OnInitDialog();
   RemoveSizingCommands();
   AddToolTips({
@@ -88,8 +84,8 @@ bool CReaderDlg::OnInitDialog() {
 // The template's height leaves room for a single entry when a list opens. Nobody sees that before
 // the window is shown, and sizing a drop-down takes a while.
 void CReaderDlg::OnShown() {
-  SetDropDownEntries(GetDlgItem(IDC_CHAPTER), kDropDownEntries);
-  SetDropDownEntries(GetDlgItem(IDC_KEYWORD), kDropDownEntries);
+  CComboBox(GetDlgItem(IDC_CHAPTER)).SetDropDownEntries(kDropDownEntries);
+  CComboBox(GetDlgItem(IDC_KEYWORD)).SetDropDownEntries(kDropDownEntries);
 }
 
 // Takes out the system menu's entries that a fixed-size window does not use: removing at

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "common/dialog.h"
+#include "common/main_dialog.h"
 
 namespace lunetar {
 

@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "common/app.h"
+#include "common/gdi.h"
 #include "common/message_box.h"
 #include "reader/help.h"
 #include "resources/reader_ids.h"
@@ -86,7 +87,7 @@ void CTipOfTheDayDlg::DoDataExchange(CDataExchange& dx) {
 
 bool CTipOfTheDayDlg::OnInitDialog() {
   CDialog::OnInitDialog();
-  if (!m_bHasTips) EnableWindow(GetDlgItem(IDC_NEXT_TIP), FALSE);
+  if (!m_bHasTips) EnableItem(IDC_NEXT_TIP, false);
   return true;
 }
 
@@ -99,8 +100,8 @@ void CTipOfTheDayDlg::OnOK() {
 void CTipOfTheDayDlg::OnNextTipButton() {
   std::string tip;
   TakeTip(m_tipsFile.Next(tip), tip);
-  if (!m_bHasTips) EnableWindow(GetDlgItem(IDC_NEXT_TIP), FALSE);
-  SetDlgItemTextA(m_hWnd, IDC_TIP_TEXT, m_strTipText.c_str());
+  if (!m_bHasTips) EnableItem(IDC_NEXT_TIP, false);
+  SetItemText(IDC_TIP_TEXT, m_strTipText);
 }
 
 bool CTipOfTheDayDlg::OnCommand(int id, int notifyCode) {
@@ -126,32 +127,28 @@ bool CTipOfTheDayDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRES
 
 // The picture area: white, the bulb in its top-left corner and the heading beside it.
 void CTipOfTheDayDlg::OnPaint() {
-  PAINTSTRUCT paint;
-  HDC dc = BeginPaint(m_hWnd, &paint);
+  CPaintDC dc(m_hWnd);
   RECT area;
   GetWindowRect(GetDlgItem(IDC_TIP_PICTURE), &area);
   MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&area), 2);
-  HBRUSH white = CreateSolidBrush(RGB(255, 255, 255));
+  const CGdiObject<HBRUSH> white(CreateSolidBrush(RGB(255, 255, 255)));
   FillRect(dc, &area, white);
 
-  HBITMAP bulb = LoadBitmapA(CApp::Get().Instance(), MAKEINTRESOURCEA(IDB_TIP_BULB));
+  const CGdiObject<HBITMAP> bulb(
+      LoadBitmapA(CApp::Get().Instance(), MAKEINTRESOURCEA(IDB_TIP_BULB)));
   BITMAP size = {};
   GetObjectA(bulb, sizeof size, &size);
-  HDC memory = CreateCompatibleDC(dc);
-  HGDIOBJ previous = SelectObject(memory, bulb);
-  BitBlt(dc, area.left, area.top, size.bmWidth, size.bmHeight, memory, 0, 0, SRCCOPY);
+  {
+    CMemoryDC memory(dc);
+    CSelectObject selected(memory, bulb);
+    BitBlt(dc, area.left, area.top, size.bmWidth, size.bmHeight, memory, 0, 0, SRCCOPY);
+  }
 
   RECT band = area;
   band.left += size.bmWidth;
   band.bottom = band.top + size.bmHeight;
   const std::string heading = LoadResourceString(IDS_TIP_HEADING);
   DrawTextA(dc, heading.c_str(), -1, &band, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
-
-  SelectObject(memory, previous);
-  DeleteDC(memory);
-  DeleteObject(bulb);
-  DeleteObject(white);
-  EndPaint(m_hWnd, &paint);
 }
 
 void ShowStartupTip() {
