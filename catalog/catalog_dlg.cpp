@@ -3,6 +3,7 @@
 #include "catalog/about_dlg.h"
 #include "catalog/add_site_dlg.h"
 #include "catalog/catalog_messages.h"
+#include "catalog/catalog_texts.h"
 #include "catalog/find_site_dlg.h"
 #include "catalog/help.h"
 #include "catalog/note.h"
@@ -20,25 +21,9 @@ namespace lunetar {
 namespace {
 constexpr int kDestinationChars = 180;
 
-constexpr const char* kSelectFirst = "Please select a web site first.    ";
-constexpr const char* kReadmeMissing =
-    "Please make sure that you have Readme.html in your " LUNETAR_PROGRAM_FOLDER " folder.    ";
-constexpr const char* kEmptyCollection = "Your web collection is empty.    ";
-constexpr const char* kSaved = "Your web collection was saved successfully.    ";
-constexpr const char* kInsertDisk = "Please insert your backup disk now.    ";
-constexpr const char* kBackupDone = "Backup was completed successfully.    ";
-constexpr const char* kCannotRestoreSites =
-    "Can not restore web sites.\nPlease make sure you have inserted your backup disk.    ";
-constexpr const char* kCannotRestoreDescriptions =
-    "Can not restore descriptions.\nPlease make sure you have inserted your backup disk.    ";
-constexpr const char* kRestored = "Your web collection was successfully restored from backup.    ";
-constexpr const char* kNoMatch =
-    "No web site in your web collection matched your description.    ";
-constexpr const char* kReadmeTxtMissing =
-    "Please make sure that you have Readme.txt in your " LUNETAR_PROGRAM_FOLDER " folder.    ";
-constexpr const char* kCannotWriteReport = "Please free some space on you hard drive first.    ";
-
-// How long the thread rests after Tools' Save before Tools shows again.
+// How long the thread rests after Tools' Save before Tools shows again. The save says nothing when
+// it succeeds, so Tools going and coming back is what shows the user it was done; without a pause
+// the dialog would reappear before the eye could see it go.
 constexpr DWORD kToolsSavePauseMs = 300;
 
 // Posted at the end of the window's initialisation, so that a start-up message shows over the
@@ -52,13 +37,6 @@ void FillList(CListBox& list, const std::vector<std::string>& entries) {
   list.SetRedraw(true);
   // After the drawing is back on: a list that does not draw does not update its scroll bars.
   list.FitHorizontalExtent(entries);
-}
-
-// Whether row holds a site in both lists. Files edited by hand can give the two lists different
-// lengths; a row beyond the shorter one has no partner and is no site.
-bool IsSite(const Collection& collection, int row) {
-  return row >= 0 && static_cast<std::size_t>(row) < collection.addresses.size() &&
-         static_cast<std::size_t>(row) < collection.descriptions.size();
 }
 }  // namespace
 
@@ -104,64 +82,58 @@ bool CCatalogDlg::OnInitDialog() {
   }
   m_bSaveToBackup = 0;
   m_bLoadFromBackup = 0;
-  if (!m_strUnreadFile.empty()) PostMessageA(m_hWnd, kReportUnreadFile, 0, 0);
+  if (!m_strUnreadFile.empty()) PostToSelf(kReportUnreadFile);
   return true;
 }
 
 bool CCatalogDlg::OnCommand(int id, int notifyCode) {
-  if (id == IDC_ADDRESSES || id == IDC_DESCRIPTIONS) {
-    if (notifyCode == LBN_SELCHANGE) {
-      if (id == IDC_ADDRESSES) {
-        OnSelchangeAddresses();
-      } else {
-        OnSelchangeDescriptions();
-      }
-      return true;
-    }
-    if (notifyCode == LBN_DBLCLK) {
-      if (id == IDC_ADDRESSES) {
-        OnDblclkAddresses();
-      } else {
-        OnDblclkDescriptions();
-      }
-      return true;
-    }
-    return false;
-  }
-  if (notifyCode != BN_CLICKED) return false;
-  switch (id) {
-    case IDC_ADD:
+  switch (CommandOf(id, notifyCode)) {
+    case CommandOf(IDC_ADD, BN_CLICKED):
       OnAdd();
-      return true;
-    case IDC_DELETE:
+      break;
+    case CommandOf(IDC_DELETE, BN_CLICKED):
       OnDelete();
-      return true;
-    case IDC_FIND:
+      break;
+    case CommandOf(IDC_FIND, BN_CLICKED):
       OnFind();
-      return true;
-    case IDC_BACKUP:
+      break;
+    case CommandOf(IDC_BACKUP, BN_CLICKED):
       OnBackup();
-      return true;
-    case IDC_RESTORE:
+      break;
+    case CommandOf(IDC_RESTORE, BN_CLICKED):
       OnRestore();
-      return true;
-    case IDC_SAVE:
+      break;
+    case CommandOf(IDC_SAVE, BN_CLICKED):
       SaveCollection();
-      return true;
-    case IDC_NOTE:
+      break;
+    case CommandOf(IDC_NOTE, BN_CLICKED):
       OnNote();
-      return true;
-    case IDC_PRINT:
+      break;
+    case CommandOf(IDC_PRINT, BN_CLICKED):
       OnPrint();
-      return true;
-    case IDC_TOOLS:
+      break;
+    case CommandOf(IDC_TOOLS, BN_CLICKED):
       OnTools();
-      return true;
-    case IDC_HELP_BUTTON:
+      break;
+    case CommandOf(IDC_HELP_BUTTON, BN_CLICKED):
       ShowHelp();
-      return true;
+      break;
+    case CommandOf(IDC_ADDRESSES, LBN_SELCHANGE):
+      OnSelchangeAddresses();
+      break;
+    case CommandOf(IDC_DESCRIPTIONS, LBN_SELCHANGE):
+      OnSelchangeDescriptions();
+      break;
+    case CommandOf(IDC_ADDRESSES, LBN_DBLCLK):
+      OnDblclkAddresses();
+      break;
+    case CommandOf(IDC_DESCRIPTIONS, LBN_DBLCLK):
+      OnDblclkDescriptions();
+      break;
+    default:
+      return false;
   }
-  return false;
+  return true;
 }
 
 bool CCatalogDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
@@ -171,7 +143,7 @@ bool CCatalogDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
     return true;
   }
   if (message == kReportUnreadFile) {
-    ShowError(UnreadableCollectionMessage(m_strUnreadFile));
+    ShowError(texts::UnreadableCollection(m_strUnreadFile));
     return true;
   }
   return CMainDialog::OnMessage(message, wParam, lParam, result);
@@ -184,7 +156,7 @@ bool CCatalogDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
 // lists.
 bool CCatalogDlg::RefusedForIncompleteCollection() {
   if (m_strUnreadFile.empty()) return false;
-  ShowError(IncompleteCollectionMessage(m_strUnreadFile));
+  ShowError(texts::IncompleteCollection(m_strUnreadFile));
   return true;
 }
 
@@ -211,10 +183,10 @@ bool CCatalogDlg::LoadCollection() {
         loaded = true;
         break;
       case RestoreOutcome::AddressesMissing:
-        ShowError(kCannotRestoreSites);
+        ShowError(texts::kCannotRestoreSites);
         break;
       case RestoreOutcome::DescriptionsMissing:
-        ShowError(kCannotRestoreDescriptions);
+        ShowError(texts::kCannotRestoreDescriptions);
         break;
     }
   } else {
@@ -241,7 +213,7 @@ bool CCatalogDlg::SaveCollection() {
     return false;
   }
   m_bSaved = 1;
-  if (m_bConfirmSave) ShowInformation(kSaved);
+  if (m_bConfirmSave) ShowInformation(texts::kSaved);
   return true;
 }
 
@@ -257,19 +229,15 @@ void CCatalogDlg::OnBackup() {
   if (!UpdateData(true)) return;
   // An incomplete collection would replace a whole backup: refused before the disk is asked for,
   // and before its missing half could be taken for an empty collection.
-  if (RefusedForIncompleteCollection()) return;
-  if (m_collection.addresses.empty() || m_collection.descriptions.empty()) {
-    ShowError(kEmptyCollection);
-    return;
-  }
+  if (RefusedForIncompleteCollection() || ShowRefusal(BackupRefusal(m_collection))) return;
   m_bSaveToBackup = 1;
   m_bLoadFromBackup = 1;
   m_bSaved = 0;
   m_bConfirmSave = 0;
-  ShowInformation(kInsertDisk);
+  ShowInformation(texts::kInsertDisk);
   SaveCollection();
   m_bConfirmSave = 1;
-  if (m_bSaved) ShowInformation(kBackupDone);
+  if (m_bSaved) ShowInformation(texts::kBackupDone);
   m_bSaveToBackup = 0;
   m_bLoadFromBackup = 0;
   UpdateData(false);
@@ -281,10 +249,10 @@ void CCatalogDlg::OnRestore() {
   if (!UpdateData(true)) return;
   m_bSaveToBackup = 1;
   m_bLoadFromBackup = 1;
-  ShowInformation(kInsertDisk);
+  ShowInformation(texts::kInsertDisk);
   if (LoadCollection()) {
     m_strUnreadFile.clear();  // a whole collection again, the user's choice
-    ShowInformation(kRestored);
+    ShowInformation(texts::kRestored);
   }
   m_bSaveToBackup = 0;
   m_bLoadFromBackup = 0;
@@ -308,30 +276,36 @@ void CCatalogDlg::SelectEntry(int row) {
   }
 }
 
-void CCatalogDlg::OnSelchangeAddresses() {
-  if (!UpdateData(true)) return;
-  if (m_listAddresses.GetCount() <= 0) return;
-  SelectEntry(m_listAddresses.GetCurSel());
+bool CCatalogDlg::FollowSelection(const CListBox& list) {
+  if (!UpdateData(true)) return false;
+  if (list.GetCount() <= 0) return false;
+  SelectEntry(list.GetCurSel());
   UpdateData(false);
+  return true;
 }
 
-void CCatalogDlg::OnSelchangeDescriptions() {
-  if (!UpdateData(true)) return;
-  if (m_listDescriptions.GetCount() <= 0) return;
-  SelectEntry(m_listDescriptions.GetCurSel());
-  UpdateData(false);
-}
+void CCatalogDlg::OnSelchangeAddresses() { FollowSelection(m_listAddresses); }
+
+void CCatalogDlg::OnSelchangeDescriptions() { FollowSelection(m_listDescriptions); }
 
 // The click before the double-click has selected the row, so the note is the selected site's.
 void CCatalogDlg::OnDblclkDescriptions() { OnNote(); }
 
+// Connect takes the destination in from its field, which the selection has just shown.
 void CCatalogDlg::OnDblclkAddresses() {
-  if (!UpdateData(true)) return;
-  if (m_listAddresses.GetCount() <= 0) return;
-  SelectEntry(m_listAddresses.GetCurSel());
-  UpdateData(false);  // Connect takes the destination in from its field
+  if (!FollowSelection(m_listAddresses)) return;
   OnOK();
   UpdateData(false);
+}
+
+// A row beyond the shorter list has no description to name a note or a report.
+int CCatalogDlg::SelectedSite() {
+  const int row = m_listAddresses.GetCurSel();
+  if (m_strDestination.empty() || !IsSite(m_collection, row)) {
+    ShowError(texts::kSelectFirst);
+    return -1;
+  }
+  return row;
 }
 
 // ---- commands ----
@@ -342,11 +316,11 @@ void CCatalogDlg::OnOK() {
   if (!UpdateData(true)) return;
   DiskFiles files;
   if (!files.CanOpen(LUNETAR_PROGRAM_FOLDER "Readme.html")) {
-    ShowError(kReadmeMissing);
+    ShowError(texts::kReadmeHtmlMissing);
     return;
   }
   if (m_strDestination.empty()) {
-    ShowError(kSelectFirst);
+    ShowError(texts::kSelectFirst);
     return;
   }
   QuietSave();
@@ -370,22 +344,14 @@ void CCatalogDlg::OnCancel() {
 void CCatalogDlg::OnDelete() {
   if (!UpdateData(true)) return;
   if (RefusedForIncompleteCollection()) return;
-  const std::string refusal = DeleteRefusal(m_collection, m_strDestination);
-  if (!refusal.empty()) {
-    ShowError(refusal);
-    return;
-  }
-  const std::string question = "Are you sure you want to delete " + m_strDestination + "?";
-  if (!AskYesNo(question)) return;
+  if (ShowRefusal(DeleteRefusal(m_collection, m_strDestination))) return;
+  if (!AskYesNo(texts::DeleteQuestion(m_strDestination))) return;
   m_bSaveToBackup = 0;
   m_bLoadFromBackup = 0;
-  const std::string deleted = m_strDestination + " was successfully deleted.    ";
+  const std::string deleted = texts::Deleted(m_strDestination);
   // The selected row is the one the destination names.
   const int row = m_listAddresses.GetCurSel();
-  if (IsSite(m_collection, row)) {
-    const auto at = static_cast<std::ptrdiff_t>(row);
-    m_collection.addresses.erase(m_collection.addresses.begin() + at);
-    m_collection.descriptions.erase(m_collection.descriptions.begin() + at);
+  if (RemoveSite(m_collection, row)) {
     m_listAddresses.DeleteString(row);
     m_listDescriptions.DeleteString(row);
     m_strDestination.clear();
@@ -409,12 +375,7 @@ void CCatalogDlg::OnAdd() {
   if (add.m_strAddress.empty() && add.m_strDescription.empty()) return;
   m_bSaveToBackup = 0;
   m_bLoadFromBackup = 0;
-  if (FindPrefix(m_collection.addresses, add.m_strAddress) != -1) {
-    ShowError("You already have " + add.m_strAddress + " in your web collection.    ");
-  } else {
-    const std::string added = add.m_strAddress + " was added successfully.    ";
-    m_collection.addresses.push_back(add.m_strAddress);
-    m_collection.descriptions.push_back(add.m_strDescription);
+  if (!ShowRefusal(AddSite(m_collection, add.m_strAddress, add.m_strDescription))) {
     m_listAddresses.AddString(add.m_strAddress.c_str());
     m_listDescriptions.AddString(add.m_strDescription.c_str());
     // A failed save has told its own error: the site is not reported as added, and it stays in
@@ -423,7 +384,7 @@ void CCatalogDlg::OnAdd() {
     const bool saved = QuietSave();
     m_strDestination.clear();
     if (saved) {
-      ShowInformation(added);
+      ShowInformation(texts::Added(add.m_strAddress));
       LoadCollection();
     } else {
       m_listAddresses.SetCurSel(-1);  // no destination, so no row looks chosen
@@ -441,7 +402,7 @@ void CCatalogDlg::OnFind() {
   if (!find.m_strDescription.empty()) {
     const int row = FindPrefix(m_collection.descriptions, find.m_strDescription);
     if (row == -1) {
-      ShowError(kNoMatch);
+      ShowError(texts::kNoMatch);
       return;
     }
     // The found description stays selected even where it has no address beside it.
@@ -455,12 +416,8 @@ void CCatalogDlg::OnFind() {
 
 void CCatalogDlg::OnNote() {
   if (!UpdateData(true)) return;
-  // A row beyond the shorter list has no description to name a note.
-  const int row = m_listAddresses.GetCurSel();
-  if (m_strDestination.empty() || !IsSite(m_collection, row)) {
-    ShowError(kSelectFirst);
-    return;
-  }
+  const int row = SelectedSite();
+  if (row == -1) return;
   CNoteDlg note;
   note.m_strAddress = m_collection.addresses[static_cast<std::size_t>(row)];
   note.m_strDescription = m_collection.descriptions[static_cast<std::size_t>(row)];
@@ -473,11 +430,8 @@ void CCatalogDlg::OnNote() {
 // saves nothing.
 void CCatalogDlg::OnPrint() {
   if (!UpdateData(true)) return;
-  const int row = m_listAddresses.GetCurSel();
-  if (m_strDestination.empty() || !IsSite(m_collection, row)) {
-    ShowError(kSelectFirst);
-    return;
-  }
+  const int row = SelectedSite();
+  if (row == -1) return;
   const std::size_t site = static_cast<std::size_t>(row);
   const std::string& description = m_collection.descriptions[site];
   if (!WriteReport(SingleSiteReport(description, m_collection.addresses[site]))) return;
@@ -502,11 +456,11 @@ void CCatalogDlg::WriteCompleteReport() {
 bool CCatalogDlg::WriteReport(const std::string& report) {
   DiskFiles files;
   if (!files.CanOpen(LUNETAR_PROGRAM_FOLDER "Readme.txt")) {
-    ShowError(kReadmeTxtMissing);
+    ShowError(texts::kReadmeTxtMissing);
     return false;
   }
   if (!SaveFileBytes(kReportPath, report, MoveFileOver)) {
-    ShowError(kCannotWriteReport);
+    ShowError(texts::kCannotWriteReport);
     return false;
   }
   return true;

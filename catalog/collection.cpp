@@ -6,6 +6,7 @@
 
 #include <sys/stat.h>
 
+#include "catalog/catalog_texts.h"
 #include "common/suite.h"
 
 namespace lunetar {
@@ -95,17 +96,6 @@ std::string ReadInstalledCollection(const CollectionFiles& installed, Collection
     return files.descriptions;
   }
   return "";
-}
-
-std::string UnreadableCollectionMessage(const std::string& path) {
-  return "Can not read your web collection from " + path +
-         ".\nPlease close the program that uses it and start Sarnovo again.    ";
-}
-
-std::string IncompleteCollectionMessage(const std::string& path) {
-  return "Can not save your web collection, because Sarnovo could not read all of it.\nPlease "
-         "close the program that uses " +
-         path + " and start Sarnovo again.    ";
 }
 
 namespace {
@@ -224,17 +214,11 @@ std::string SaveFailureMessage(SaveOutcome outcome, CollectionPlace place) {
     case SaveOutcome::Saved:
       return "";
     case SaveOutcome::Empty:
-      return "Your web collection is empty.    ";
+      return texts::kEmptyCollection;
     case SaveOutcome::DescriptionsFailed:
-      return backup ? "Can not save descriptions.\nPlease make sure you have inserted your backup "
-                      "disk and it is not full.    "
-                    : "Can not save descriptions.\nPlease free some space on your hard drive "
-                      "first.    ";
+      return backup ? texts::kCannotSaveDescriptionsToBackup : texts::kCannotSaveDescriptionsToDisk;
     case SaveOutcome::AddressesFailed:
-      return backup ? "Can not save web addresses.\nPlease make sure you have inserted a disk and "
-                      "it is not full.    "
-                    : "Can not save web addresses.\nPlease free some space on your hard drive "
-                      "first.    ";
+      return backup ? texts::kCannotSaveAddressesToBackup : texts::kCannotSaveAddressesToDisk;
   }
   return "";
 }
@@ -258,24 +242,50 @@ constexpr std::size_t kMaxSiteText = 150;
 }  // namespace
 
 std::string AddSiteRefusal(const std::string& address, const std::string& description) {
-  if (address.empty()) return "Please enter a web site address.    ";
-  if (address.size() > kMaxSiteText) return "Please enter a shorter web site address.    ";
+  if (address.empty()) return texts::kEnterAddress;
+  if (address.size() > kMaxSiteText) return texts::kShorterAddress;
   return FindSiteRefusal(description);
 }
 
 std::string FindSiteRefusal(const std::string& description) {
-  if (description.empty()) return "Please enter a web site description.    ";
-  if (description.size() > kMaxSiteText) return "Please enter a shorter web site description.    ";
+  if (description.empty()) return texts::kEnterDescription;
+  if (description.size() > kMaxSiteText) return texts::kShorterDescription;
+  return "";
+}
+
+bool IsSite(const Collection& collection, int row) {
+  return row >= 0 && static_cast<std::size_t>(row) < collection.addresses.size() &&
+         static_cast<std::size_t>(row) < collection.descriptions.size();
+}
+
+std::string AddSite(Collection& collection, const std::string& address,
+                    const std::string& description) {
+  if (FindPrefix(collection.addresses, address) != -1) return texts::AlreadyInCollection(address);
+  collection.addresses.push_back(address);
+  collection.descriptions.push_back(description);
   return "";
 }
 
 std::string DeleteRefusal(const Collection& collection, const std::string& destination) {
-  if (destination == kBuiltInAddress) return "This site can not be deleted.    ";
+  if (destination == kBuiltInAddress) return texts::kCannotDelete;
   if (collection.addresses.empty() || collection.descriptions.empty()) {
-    return "Your web collection is empty.    ";
+    return texts::kEmptyCollection;
   }
-  if (FindPrefix(collection.addresses, destination) == -1) {
-    return "Please select a web site first.   ";
+  if (FindPrefix(collection.addresses, destination) == -1) return texts::kSelectFirstToDelete;
+  return "";
+}
+
+bool RemoveSite(Collection& collection, int row) {
+  if (!IsSite(collection, row)) return false;
+  const auto at = static_cast<std::ptrdiff_t>(row);
+  collection.addresses.erase(collection.addresses.begin() + at);
+  collection.descriptions.erase(collection.descriptions.begin() + at);
+  return true;
+}
+
+std::string BackupRefusal(const Collection& collection) {
+  if (collection.addresses.empty() || collection.descriptions.empty()) {
+    return texts::kEmptyCollection;
   }
   return "";
 }

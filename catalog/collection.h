@@ -72,11 +72,6 @@ FileRead ReadCollectionFile(const std::string& path, std::vector<std::string>& e
 // would destroy that file's sites.
 std::string ReadInstalledCollection(const CollectionFiles& files, Collection& collection);
 
-// The start-up message for a collection file that is there but cannot be read, and the answer to
-// every save while the collection read at start-up is incomplete.
-std::string UnreadableCollectionMessage(const std::string& path);
-std::string IncompleteCollectionMessage(const std::string& path);
-
 enum class SaveOutcome {
   Saved,
   Empty,               // either list holds no entry: nothing was touched
@@ -123,5 +118,18 @@ std::string AddSiteRefusal(const std::string& address, const std::string& descri
 std::string FindSiteRefusal(const std::string& description);
 // Delete's checks before its question, in order; "" when the destination may be deleted.
 std::string DeleteRefusal(const Collection& collection, const std::string& destination);
+// Backup's check before it asks for the disk: a collection without an entry in either list is no
+// backup; "" when it may be saved there.
+std::string BackupRefusal(const Collection& collection);
+
+// Whether row holds a site in both lists. Files edited by hand can give the two lists different
+// lengths; a row beyond the shorter one has no partner and is no site.
+bool IsSite(const Collection& collection, int row);
+// Add's rule: a site is appended unless an address of the collection begins with its address
+// (FindPrefix). Returns "" when it was appended, or the message that says why not.
+std::string AddSite(Collection& collection, const std::string& address,
+                    const std::string& description);
+// Removes the site at row from both lists; false, changing nothing, when row is no site.
+bool RemoveSite(Collection& collection, int row);
 
 }  // namespace lunetar

@@ -1,6 +1,7 @@
 #include "catalog/note_dlg.h"
 
 #include "catalog/catalog_messages.h"
+#include "catalog/catalog_texts.h"
 #include "catalog/note.h"
 #include "common/disk_files.h"
 #include "common/file_replace.h"
@@ -9,15 +10,6 @@
 namespace lunetar {
 namespace {
 constexpr int kSiteChars = 150;
-
-constexpr const char* kEnterNote = "Please enter your note first.    ";
-constexpr const char* kCannotSave =
-    "Can not save. Please free some space on you hard drive first.    ";
-constexpr const char* kSaved = "Your note was saved successfully.    ";
-constexpr const char* kNoNote = "There is no note to delete.    ";
-constexpr const char* kDeleted = "Note was successfully deleted.    ";
-constexpr const char* kNoteTooLong =
-    "Your note is longer than 800 characters. Please shorten it first.    ";
 }  // namespace
 
 CNoteDlg::CNoteDlg() : CDialog(IDD_NOTE) {}
@@ -27,7 +19,7 @@ void CNoteDlg::DoDataExchange(CDataExchange& dx) {
   // The field takes no more when typed into, but a note file written by another program may hold
   // more, and is shown whole.
   if (dx.IsTakingIn() && m_strNote.size() > kMaxNoteChars) {
-    ShowError(kNoteTooLong);
+    ShowError(texts::kNoteTooLong);
     dx.Fail();
   }
   // Read-only: they come back as the catalog gave them, whatever their length.
@@ -58,14 +50,14 @@ bool CNoteDlg::OnCommand(int id, int notifyCode) {
 void CNoteDlg::OnOK() {
   if (!UpdateData(true)) return;
   if (m_strNote.empty()) {
-    ShowError(kEnterNote);
+    ShowError(texts::kEnterNote);
     return;
   }
   if (!SaveNote(NoteFilePath(m_strDescription), m_strNote, MoveFileOver)) {
-    ShowError(kCannotSave);
+    ShowError(texts::kCannotSaveNote);
     return;
   }
-  ShowInformation(kSaved);
+  ShowInformation(texts::kNoteSaved);
   UpdateData(false);
   EndDialog(IDOK);
 }
@@ -75,21 +67,20 @@ void CNoteDlg::OnOK() {
 void CNoteDlg::OnDeleteNote() {
   if (!UpdateData(true)) return;
   if (m_strNote.empty()) {
-    ShowError(kNoNote);
+    ShowError(texts::kNoNote);
   } else {
     const std::string path = NoteFilePath(m_strDescription);
     DiskFiles files;
     switch (RemoveNote(files, path)) {
       case NoteRemoval::NoNote:
-        ShowError(kNoNote);
+        ShowError(texts::kNoNote);
         break;
       case NoteRemoval::NotRemoved:
-        ShowError("Can not delete the note file " + path +
-                  ".\nPlease make sure that it is not read-only and that no other program uses it.    ");
+        ShowError(texts::CannotDeleteNote(path));
         break;
       case NoteRemoval::Removed:
         m_strNote.clear();
-        ShowInformation(kDeleted);
+        ShowInformation(texts::kNoteDeleted);
         break;
     }
   }

@@ -1,17 +1,12 @@
 #include "catalog/tools_dlg.h"
 
 #include "catalog/catalog_messages.h"
+#include "catalog/catalog_texts.h"
 #include "common/programs.h"
 #include "common/suite.h"
 #include "resources/catalog_ids.h"
 
 namespace lunetar {
-namespace {
-constexpr const char* kCompleteReportQuestion =
-    "Please Note:\n\nYour Complete Report will be created from the data on your hard drive. If "
-    "your backup data is more current, please restore your web collection first, then save it "
-    "and then proceed.\n\nDo you want to continue?";
-}  // namespace
 
 CToolsDlg::CToolsDlg() : CDialog(IDD_TOOLS) {}
 
@@ -43,7 +38,7 @@ bool CToolsDlg::OnCommand(int id, int notifyCode) {
 }
 
 void CToolsDlg::OnOK() {
-  if (!AskYesNo(kCompleteReportQuestion)) return;
+  if (!AskYesNo(texts::kCompleteReportQuestion)) return;
   Choose(kCompleteReport);
 }
 

@@ -1,4 +1,5 @@
 #include "catalog/collection.h"
+#include "catalog/catalog_texts.h"
 
 #include <gtest/gtest.h>
 
@@ -459,13 +460,65 @@ TEST_F(CollectionFilesTest, StartUpNamesAFileThatIsThereButCannotBeRead) {
     EXPECT_EQ(collection.addresses, c.after.addresses);
     EXPECT_EQ(collection.descriptions, c.after.descriptions);
   }
-  EXPECT_EQ(UnreadableCollectionMessage("C:\\S\\data.ini"),
+  EXPECT_EQ(texts::UnreadableCollection("C:\\S\\data.ini"),
             "Can not read your web collection from C:\\S\\data.ini.\nPlease close the program "
             "that uses it and start Sarnovo again.    ");
-  EXPECT_EQ(IncompleteCollectionMessage("C:\\S\\desc.ini"),
+  EXPECT_EQ(texts::IncompleteCollection("C:\\S\\desc.ini"),
             "Can not save your web collection, because Sarnovo could not read all of it.\nPlease "
             "close the program that uses C:\\S\\desc.ini and start Sarnovo again.    ");
 }
 
 }  // namespace
-}  // namespace lunetar
+// The window's edits: Add appends to both lists unless an address begins with the new one, Delete
+// removes a row only where both lists have it, and Backup refuses a collection missing a half.
+TEST(SiteEdits, AddKeepsTheDuplicateRuleAndRemoveTakesOnlyWholeRows) {
+  const Collection start = {{"https://Alpha.example/page", "b"}, {"Alpha", "Beta"}};
+  const struct {
+    std::string address;
+    bool added;
+  } adds[] = {
+      {"https://alpha.example/", false},  // begins an address, case aside
+      {"https://Alpha.example/page", false},
+      {"https://alpha.example/page/more", true},
+      {"c", true},
+  };
+  for (const auto& add : adds) {
+    Collection collection = start;
+    const std::string refusal = AddSite(collection, add.address, "new");
+    EXPECT_EQ(refusal, add.added ? "" : "You already have " + add.address +
+                                            " in your web collection.    ")
+        << add.address;
+    Collection expected = start;
+    if (add.added) {
+      expected.addresses.push_back(add.address);
+      expected.descriptions.push_back("new");
+    }
+    EXPECT_EQ(collection.addresses, expected.addresses) << add.address;
+    EXPECT_EQ(collection.descriptions, expected.descriptions) << add.address;
+  }
+
+  const Collection uneven = {{"a", "b", "c"}, {"A", "B"}};
+  const struct {
+    int row;
+    Collection after;  // empty lists: the row is no site and nothing changes
+  } removals[] = {
+      {0, {{"b", "c"}, {"B"}}}, {1, {{"a", "c"}, {"A"}}}, {2, {}}, {-1, {}}, {3, {}},
+  };
+  for (const auto& removal : removals) {
+    Collection collection = uneven;
+    const bool site = !removal.after.addresses.empty();
+    EXPECT_EQ(IsSite(uneven, removal.row), site) << removal.row;
+    EXPECT_EQ(RemoveSite(collection, removal.row), site) << removal.row;
+    const Collection& expected = site ? removal.after : uneven;
+    EXPECT_EQ(collection.addresses, expected.addresses) << removal.row;
+    EXPECT_EQ(collection.descriptions, expected.descriptions) << removal.row;
+  }
+
+  const std::string empty = "Your web collection is empty.    ";
+  EXPECT_EQ(BackupRefusal(start), "");
+  EXPECT_EQ(BackupRefusal({{"a"}, {}}), empty);
+  EXPECT_EQ(BackupRefusal({{}, {"A"}}), empty);
+  EXPECT_EQ(BackupRefusal({}), empty);
+}
+
+}  // namespace
