@@ -226,8 +226,9 @@ double Quantile(std::vector<double> values, double fraction) {
 }
 
 void PrintHeader(const char* what, const char* program) {
-  std::printf("%-38s %-24s %-24s %6s   %s\n", what, program, "floor", "ratio", "aim");
-  std::printf("%-38s %-24s %-24s\n", "", "median [quartiles]", "median [quartiles]");
+  std::printf("%-38s %-24s %-24s %-18s %s\n", what, program, "floor", "ratio", "aim");
+  std::printf("%-38s %-24s %-24s %-18s\n", "", "median [quartiles]", "median [quartiles]",
+              "median [quartiles]");
 }
 
 void PrintRow(const char* what, const std::vector<double>& values,
@@ -238,8 +239,17 @@ void PrintRow(const char* what, const std::vector<double>& values,
                   scale * Quantile(runs, 0.25), scale * Quantile(runs, 0.75));
     return std::string(text);
   };
-  std::printf("%-38s %-24s %-24s %6.2f   ", what, figure(values).c_str(), figure(floors).c_str(),
-              Quantile(values, 0.5) / Quantile(floors, 0.5));
+  // Each run's ratio to the floor run beside it: the two ran within a second or two of each other,
+  // so a stretch of slow machine falls on both, and drops out of the ratio.
+  std::vector<double> ratios;
+  for (std::size_t run = 0; run < values.size() && run < floors.size(); ++run) {
+    ratios.push_back(values[run] / floors[run]);
+  }
+  char ratio[64];
+  std::snprintf(ratio, sizeof ratio, "%.2f [%.2f, %.2f]", Quantile(ratios, 0.5),
+                Quantile(ratios, 0.25), Quantile(ratios, 0.75));
+  std::printf("%-38s %-24s %-24s %-18s ", what, figure(values).c_str(), figure(floors).c_str(),
+              ratio);
   if (aim > 0) {
     std::printf("%.2f\n", aim);
   } else {

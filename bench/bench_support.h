@@ -85,9 +85,9 @@ Runs MeasureInTurns(int warmUp, int runs, const std::function<Sample(bool progra
 double Quantile(std::vector<double> values, double fraction);
 
 // One row of the table: the figure's median and the middle half of its runs (the first to the
-// third quartile), the same of its floor, the ratio of the medians and the aim (none when aim is
-// 0: a part of a figure, shown to tell where its time goes). scale turns the measured values
-// into the unit shown.
+// third quartile), the same of its floor, the same of the ratios of each run to the floor's run
+// of its pair, and the aim (none when aim is 0: a part of a figure, shown to tell where its time
+// goes). scale turns the measured values into the unit shown.
 void PrintHeader(const char* what, const char* program);
 void PrintRow(const char* what, const std::vector<double>& values,
               const std::vector<double>& floors, const char* unit, double aim, double scale = 1);
