@@ -22,7 +22,8 @@ constexpr int kDestinationChars = 180;
 
 constexpr const char* kSelectFirst = "Please select a web site first.    ";
 constexpr const char* kReadmeMissing =
-    "Please make sure that you have Readme.html in your " LUNETAR_PROGRAM_FOLDER " folder.    ";
+    "Please make sure that you have " LUNETAR_README_PAGE " in your " LUNETAR_PROGRAM_FOLDER
+    " folder.    ";
 constexpr const char* kEmptyCollection = "Your web collection is empty.    ";
 constexpr const char* kSaved = "Your web collection was saved successfully.    ";
 constexpr const char* kInsertDisk = "Please insert your backup disk now.    ";
@@ -35,7 +36,8 @@ constexpr const char* kRestored = "Your web collection was successfully restored
 constexpr const char* kNoMatch =
     "No web site in your web collection matched your description.    ";
 constexpr const char* kReadmeTxtMissing =
-    "Please make sure that you have Readme.txt in your " LUNETAR_PROGRAM_FOLDER " folder.    ";
+    "Please make sure that you have " LUNETAR_README_TEXT " in your " LUNETAR_PROGRAM_FOLDER
+    " folder.    ";
 constexpr const char* kCannotWriteReport = "Please free some space on you hard drive first.    ";
 
 // How long the thread rests after Tools' Save before Tools shows again.
@@ -341,7 +343,7 @@ void CCatalogDlg::OnDblclkAddresses() {
 void CCatalogDlg::OnOK() {
   if (!UpdateData(true)) return;
   DiskFiles files;
-  if (!files.CanOpen(LUNETAR_PROGRAM_FOLDER "Readme.html")) {
+  if (!files.CanOpen(LUNETAR_PROGRAM_FOLDER LUNETAR_README_PAGE)) {
     ShowError(kReadmeMissing);
     return;
   }
@@ -350,7 +352,7 @@ void CCatalogDlg::OnOK() {
     return;
   }
   QuietSave();
-  OpenWithAssociatedProgram("Readme.html", LUNETAR_PROGRAM_FOLDER, m_strDestination, m_hWnd,
+  OpenWithAssociatedProgram(LUNETAR_README_PAGE, LUNETAR_PROGRAM_FOLDER, m_strDestination, m_hWnd,
                             kCatalogTitle);
   UpdateData(false);
 }
@@ -364,7 +366,7 @@ void CCatalogDlg::OnCancel() {
   SaveCollection();
   m_bConfirmSave = 1;
   CMainDialog::OnCancel();
-  HandOver(LUNETAR_PROGRAM_FOLDER "launch.exe");
+  HandOver(LUNETAR_PROGRAM_FOLDER LUNETAR_LAUNCHER_PROGRAM);
 }
 
 void CCatalogDlg::OnDelete() {
@@ -501,7 +503,7 @@ void CCatalogDlg::WriteCompleteReport() {
 // earlier report as it was.
 bool CCatalogDlg::WriteReport(const std::string& report) {
   DiskFiles files;
-  if (!files.CanOpen(LUNETAR_PROGRAM_FOLDER "Readme.txt")) {
+  if (!files.CanOpen(LUNETAR_PROGRAM_FOLDER LUNETAR_README_TEXT)) {
     ShowError(kReadmeTxtMissing);
     return false;
   }
@@ -513,7 +515,7 @@ bool CCatalogDlg::WriteReport(const std::string& report) {
 }
 
 void CCatalogDlg::OpenReport() {
-  OpenWithAssociatedProgram("Readme.txt", LUNETAR_PROGRAM_FOLDER, kReportPath, m_hWnd,
+  OpenWithAssociatedProgram(LUNETAR_README_TEXT, LUNETAR_PROGRAM_FOLDER, kReportPath, m_hWnd,
                             kCatalogTitle);
 }
 

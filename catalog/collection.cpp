@@ -65,8 +65,12 @@ bool EnsureBuiltInEntry(Collection& collection) {
 }
 
 CollectionFiles FilesOf(CollectionPlace place) {
-  if (place == CollectionPlace::Backup) return {"A:\\data.ini", "A:\\desc.ini"};
-  return {LUNETAR_CATALOG_FOLDER "data.ini", LUNETAR_CATALOG_FOLDER "desc.ini"};
+  if (place == CollectionPlace::Backup) {
+    return {LUNETAR_BACKUP_FOLDER LUNETAR_ADDRESSES_FILE,
+            LUNETAR_BACKUP_FOLDER LUNETAR_DESCRIPTIONS_FILE};
+  }
+  return {LUNETAR_CATALOG_FOLDER LUNETAR_ADDRESSES_FILE,
+          LUNETAR_CATALOG_FOLDER LUNETAR_DESCRIPTIONS_FILE};
 }
 
 FileRead ReadCollectionFile(const std::string& path, std::vector<std::string>& entries) {
