@@ -1,6 +1,5 @@
 #include "catalog/collection.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <utility>
 
@@ -25,26 +24,6 @@ bool BeginsWith(const std::string& entry, const std::string& text) {
     if (!SameIgnoringCase(entry[i], text[i])) return false;
   }
   return true;
-}
-
-// Splits a file's bytes into its lines: LF ends a line and a CR right before it belongs to the
-// line end; any other CR is text. A last line without an end is a line too.
-std::vector<std::string> SplitLines(const std::string& bytes) {
-  std::vector<std::string> lines;
-  lines.reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
-  std::size_t start = 0;
-  while (start < bytes.size()) {
-    std::size_t end = bytes.find('\n', start);
-    if (end == std::string::npos) {
-      lines.push_back(bytes.substr(start));
-      break;
-    }
-    std::size_t textEnd = end;
-    if (textEnd > start && bytes[textEnd - 1] == '\r') --textEnd;
-    lines.push_back(bytes.substr(start, textEnd - start));
-    start = end + 1;
-  }
-  return lines;
 }
 
 }  // namespace

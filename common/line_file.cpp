@@ -1,5 +1,6 @@
 #include "common/line_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <utility>
@@ -15,6 +16,24 @@
 #include "common/file_ptr.h"
 
 namespace lunetar {
+
+std::vector<std::string> SplitLines(const std::string& bytes) {
+  std::vector<std::string> lines;
+  lines.reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
+  std::size_t start = 0;
+  while (start < bytes.size()) {
+    const std::size_t end = bytes.find('\n', start);
+    if (end == std::string::npos) {
+      lines.push_back(bytes.substr(start));
+      break;
+    }
+    std::size_t textEnd = end;
+    if (textEnd > start && bytes[textEnd - 1] == '\r') --textEnd;
+    lines.push_back(bytes.substr(start, textEnd - start));
+    start = end + 1;
+  }
+  return lines;
+}
 
 bool ReadLinePiece(std::FILE* file, std::size_t maxChars, std::string& text) {
   text.clear();
@@ -58,12 +77,17 @@ FileRead OpenFailure() {
 
 FileRead ReadLineFile(const std::string& path, std::size_t maxChars,
                       std::vector<std::string>& lines) {
-  errno = 0;
-  FilePtr file = OpenFile(path, "rb");
-  if (!file) return OpenFailure();
-  std::string text;
-  while (ReadLinePiece(file.get(), maxChars, text)) lines.push_back(text);
-  return std::ferror(file.get()) ? FileRead::Unreadable : FileRead::Read;
+  std::string bytes;
+  const FileRead read = ReadFileBytes(path, bytes);
+  if (read != FileRead::Read) return read;
+  if (maxChars == 0) maxChars = 1;  // as ReadLinePiece: a piece holds one character at least
+  for (const std::string& line : SplitLines(bytes)) {
+    if (line.empty()) lines.emplace_back();  // an empty line is one empty piece
+    for (std::size_t at = 0; at < line.size(); at += maxChars) {
+      lines.push_back(line.substr(at, maxChars));
+    }
+  }
+  return read;
 }
 
 namespace {
