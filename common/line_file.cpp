@@ -148,39 +148,58 @@ bool ForceToDisk(std::FILE* file) {
 #endif
 }
 
-// Large files go out in pieces of this size: a call per line costs more than the writing under
-// Wine, and so does one call for a whole large file.
-constexpr std::size_t kWritePiece = 64 * 1024;
-}  // namespace
-
-bool WriteLineFile(const std::string& path, const std::vector<std::string>& lines) {
+// Writes path anew with what write puts into the stream, then forces it to the disk and closes
+// it, every step checked: the one writer of every file the core saves.
+template <typename Write>
+bool WriteAnew(const std::string& path, Write write) {
   FilePtr file = OpenToWriteAnew(path);
   if (!file) return false;
-  bool ok = true;
-  std::string piece;
-  piece.reserve(kWritePiece + 256);
-  auto writePiece = [&] {
-    ok = ok && std::fwrite(piece.data(), 1, piece.size(), file.get()) == piece.size();
-    piece.clear();
-  };
-  for (const std::string& line : lines) {
-    piece += line;
-    piece += "\r\n";
-    if (piece.size() >= kWritePiece) writePiece();
-  }
-  writePiece();
+  bool ok = write(file.get());
   ok = ForceToDisk(file.get()) && ok;
   return CloseFile(file) && ok;
 }
 
-bool SaveLineFile(const std::string& path, const std::vector<std::string>& lines,
-                  ReplaceFileFunction replace) {
-  const std::string temporary = path + ".new";
-  if (!WriteLineFile(temporary, lines) || !replace(temporary, path)) {
-    std::remove(temporary.c_str());
-    return false;
+bool WriteAll(std::FILE* file, const std::string& bytes) {
+  return std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+}
+
+bool WriteFileBytes(const std::string& path, const std::string& bytes) {
+  return WriteAnew(path, [&](std::FILE* file) { return WriteAll(file, bytes); });
+}
+
+// Large files of lines go out in pieces of this size, so that a large collection is not held a
+// second time as one text: a call per line costs more than the writing under Wine, and so does
+// one call for a whole large file.
+constexpr std::size_t kWritePiece = 64 * 1024;
+}  // namespace
+
+bool WriteLineFile(const std::string& path, const std::vector<std::string>& lines) {
+  return WriteAnew(path, [&](std::FILE* file) {
+    bool ok = true;
+    std::string piece;
+    piece.reserve(kWritePiece + 256);
+    for (const std::string& line : lines) {
+      piece += line;
+      piece += "\r\n";
+      if (piece.size() >= kWritePiece) {
+        ok = ok && WriteAll(file, piece);
+        piece.clear();
+      }
+    }
+    return ok && WriteAll(file, piece);
+  });
+}
+
+std::string JoinLines(const std::vector<std::string>& lines) {
+  std::size_t size = 0;
+  for (const std::string& line : lines) size += line.size() + 2;
+  std::string bytes;
+  bytes.reserve(size);
+  for (const std::string& line : lines) {
+    bytes += line;
+    bytes += "\r\n";
   }
-  return true;
+  return bytes;
 }
 
 FileRead ReadFileBytes(const std::string& path, std::string& bytes) {
@@ -203,16 +222,6 @@ FileRead ReadFileBytes(const std::string& path, std::string& bytes) {
   bytes = std::move(read);
   return FileRead::Read;
 }
-
-namespace {
-bool WriteFileBytes(const std::string& path, const std::string& bytes) {
-  FilePtr file = OpenToWriteAnew(path);
-  if (!file) return false;
-  bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
-  ok = ForceToDisk(file.get()) && ok;
-  return CloseFile(file) && ok;
-}
-}  // namespace
 
 bool SaveFileBytes(const std::string& path, const std::string& bytes, ReplaceFileFunction replace) {
   const std::string temporary = path + ".new";

@@ -41,20 +41,20 @@ FileRead ReadLineFile(const std::string& path, std::size_t maxChars,
 // through it. Returns false when the file cannot be opened, written, forced to the disk or closed.
 bool WriteLineFile(const std::string& path, const std::vector<std::string>& lines);
 
+// The bytes of a line file: every line followed by CR LF.
+std::string JoinLines(const std::vector<std::string>& lines);
+
 // Moves a finished file over the one it replaces in a single step.
 using ReplaceFileFunction = bool (*)(const std::string& from, const std::string& to);
-
-// Saves lines without ever leaving a half-written file behind: they go to a temporary file beside
-// path, and only a complete write replaces path. On failure path keeps its earlier content.
-bool SaveLineFile(const std::string& path, const std::vector<std::string>& lines,
-                  ReplaceFileFunction replace);
 
 // Reads a whole file byte for byte into bytes; bytes is untouched unless it was read.
 FileRead ReadFileBytes(const std::string& path, std::string& bytes);
 
-// The same for a file of any content, written byte for byte: the temporary (path + ".new") is
-// written, forced to the disk and closed, every step checked, before it replaces path. On failure
-// path keeps its earlier content and no temporary stays behind.
+// Saves bytes without ever leaving a half-written file behind: they go to a temporary file beside
+// path (path + ".new"), made anew, written, forced to the disk and closed as WriteLineFile does,
+// every step checked, and only a complete write replaces path. On failure path keeps its earlier
+// content and no temporary stays behind. Lines are saved as SaveFileBytes(path, JoinLines(lines),
+// replace).
 bool SaveFileBytes(const std::string& path, const std::string& bytes,
                    ReplaceFileFunction replace);
 

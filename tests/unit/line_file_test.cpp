@@ -80,16 +80,17 @@ TEST_F(LineFileTest, WritesCrLfAndReadsBack) {
   const std::vector<std::string> lines = {"User Defined Commands and Tips", "", "  ls -la  ", ""};
   ASSERT_TRUE(WriteLineFile(path_, lines));
   EXPECT_EQ(Bytes(), "User Defined Commands and Tips\r\n\r\n  ls -la  \r\n\r\n");
+  EXPECT_EQ(JoinLines(lines), Bytes());
   EXPECT_EQ(Read(98), lines);
 }
 
 TEST_F(LineFileTest, SaveReplacesOnlyAfterACompleteWrite) {
   Write("earlier\r\n");
-  ASSERT_FALSE(SaveLineFile(path_, {"later"}, RefuseToReplace));
+  ASSERT_FALSE(SaveFileBytes(path_, "later\r\n", RefuseToReplace));
   EXPECT_EQ(Bytes(), "earlier\r\n");
   EXPECT_FALSE(std::ifstream(path_ + ".new").good()) << "temporary file left behind";
 
-  ASSERT_TRUE(SaveLineFile(path_, {"later"}, RenameOver));
+  ASSERT_TRUE(SaveFileBytes(path_, "later\r\n", RenameOver));
   EXPECT_EQ(Bytes(), "later\r\n");
 }
 
@@ -101,7 +102,7 @@ TEST_F(LineFileTest, SaveNeverWritesAnotherFileThroughATemporarysName) {
   std::error_code error;
   std::filesystem::create_hard_link(other, path_ + ".new", error);
   ASSERT_FALSE(error) << error.message();
-  ASSERT_TRUE(SaveLineFile(path_, {"later"}, RenameOver));
+  ASSERT_TRUE(SaveFileBytes(path_, "later\r\n", RenameOver));
   EXPECT_EQ(Bytes(), "later\r\n");
   std::ifstream in(other, std::ios::binary);
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "other's");
@@ -114,7 +115,8 @@ bool MustNotReplace(const std::string&, const std::string&) {
 
 // A save that runs out of disk part-way leaves the earlier file whole and no temporary behind. The
 // temporary is made a link to the device whose every write fails with "no space left": a short
-// save fails when the buffer is flushed at the close, a long one already while writing.
+// write fails when the buffer is flushed at the close, a long one already while writing, and
+// WriteLineFile, which writes in pieces, fails as well.
 TEST_F(LineFileTest, SaveOntoAFullDiskKeepsTheEarlierFile) {
   const struct {
     const char* name;
@@ -128,7 +130,8 @@ TEST_F(LineFileTest, SaveOntoAFullDiskKeepsTheEarlierFile) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     if (!LinkToFullDevice(temporary)) GTEST_SKIP() << "no link to the full device";
-    EXPECT_FALSE(SaveLineFile(path_, c.lines, MustNotReplace));
+    EXPECT_FALSE(WriteLineFile(temporary.string(), c.lines));
+    EXPECT_FALSE(SaveFileBytes(path_, JoinLines(c.lines), MustNotReplace));
     EXPECT_EQ(Bytes(), "earlier\r\n");
     EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(temporary)))
         << "temporary file left behind";
@@ -137,7 +140,7 @@ TEST_F(LineFileTest, SaveOntoAFullDiskKeepsTheEarlierFile) {
 
 TEST_F(LineFileTest, SaveIntoAMissingFolderFails) {
   const std::string missing = (folder_ / "no" / "such" / "folder" / "file.txt").string();
-  EXPECT_FALSE(SaveLineFile(missing, {"x"}, RenameOver));
+  EXPECT_FALSE(SaveFileBytes(missing, "x\r\n", RenameOver));
 }
 
 }  // namespace
