@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "common/file_ptr.h"
-#include "temp_file.h"
+#include "test_support.h"
 
 namespace lunetar {
 namespace {
@@ -88,7 +88,7 @@ TEST_F(LineFileTest, SaveReplacesOnlyAfterACompleteWrite) {
   Write("earlier\r\n");
   ASSERT_FALSE(SaveFileBytes(path_, "later\r\n", RefuseToReplace));
   EXPECT_EQ(Bytes(), "earlier\r\n");
-  EXPECT_FALSE(std::ifstream(path_ + ".new").good()) << "temporary file left behind";
+  EXPECT_FALSE(TemporaryLeft());
 
   ASSERT_TRUE(SaveFileBytes(path_, "later\r\n", RenameOver));
   EXPECT_EQ(Bytes(), "later\r\n");
@@ -98,19 +98,13 @@ TEST_F(LineFileTest, SaveReplacesOnlyAfterACompleteWrite) {
 // writes a file of its own, and the other file keeps its bytes.
 TEST_F(LineFileTest, SaveNeverWritesAnotherFileThroughATemporarysName) {
   const std::string other = In("other.txt");
-  std::ofstream(other, std::ios::binary) << "other's";
+  WriteBytes(other, "other's");
   std::error_code error;
   std::filesystem::create_hard_link(other, path_ + ".new", error);
   ASSERT_FALSE(error) << error.message();
   ASSERT_TRUE(SaveFileBytes(path_, "later\r\n", RenameOver));
   EXPECT_EQ(Bytes(), "later\r\n");
-  std::ifstream in(other, std::ios::binary);
-  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "other's");
-}
-
-bool MustNotReplace(const std::string&, const std::string&) {
-  ADD_FAILURE() << "the file was replaced after a failed write";
-  return false;
+  EXPECT_EQ(FileBytes(other), "other's");
 }
 
 // A save that runs out of disk part-way leaves the earlier file whole and no temporary behind. The
@@ -133,8 +127,7 @@ TEST_F(LineFileTest, SaveOntoAFullDiskKeepsTheEarlierFile) {
     EXPECT_FALSE(WriteLineFile(temporary.string(), c.lines));
     EXPECT_FALSE(SaveFileBytes(path_, JoinLines(c.lines), MustNotReplace));
     EXPECT_EQ(Bytes(), "earlier\r\n");
-    EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(temporary)))
-        << "temporary file left behind";
+    EXPECT_FALSE(TemporaryLeft());
   }
 }
 

@@ -6,25 +6,10 @@
 #include <vector>
 
 #include "common/suite.h"
+#include "test_support.h"
 
 namespace lunetar {
 namespace {
-
-// A folder in memory: which files exist, and which of them are in use.
-class FakeFiles : public FileAccess {
- public:
-  std::set<std::string> present;
-  std::set<std::string> inUse;
-  std::vector<std::string> removed;
-
-  bool CanOpen(const std::string& path) override { return present.count(path) > 0; }
-  bool Remove(const std::string& path) override {
-    if (inUse.count(path)) return false;
-    present.erase(path);
-    removed.push_back(path);
-    return true;
-  }
-};
 
 // The suite's files in the order the uninstaller removes them, named as the programs name them.
 const std::vector<std::string> kSuiteFiles = {
