@@ -15,48 +15,52 @@ namespace {
 
 class LineFileTest : public TempFileTest {
  protected:
+  // The file's lines as ReadLineFile reads them, which ReadLinePiece reads alike from a stream.
   std::vector<std::string> Read(std::size_t maxChars) {
-    std::vector<std::string> lines;
+    std::vector<std::string> lines, pieces;
     EXPECT_EQ(ReadLineFile(path_, maxChars, lines), FileRead::Read);
+    FilePtr file = OpenFile(path_, "rb");
+    for (std::string piece; file && ReadLinePiece(file.get(), maxChars, piece);) {
+      pieces.push_back(piece);
+    }
+    EXPECT_EQ(pieces, lines) << "ReadLinePiece";
     return lines;
   }
 };
 
-// The two readers of lines in pieces read alike: ReadLineFile from the file's bytes, ReadLinePiece
-// from a stream.
-TEST_F(LineFileTest, LinesEndAtLfWithOptionalCrAndLongOnesComeInPieces) {
-  const struct {
-    const char* name;
-    std::string bytes;
-    std::size_t maxChars;
-    std::vector<std::string> pieces;
-  } cases[] = {
-      {"LF with an optional CR", "one\r\ntwo\nthree\r\n\r\nlast without end", 98,
-       {"one", "two", "three", "", "last without end"}},
-      {"lone CR and Ctrl-Z are text", "a\rb\x1A" "c\r\nd\r", 98, {"a\rb\x1A" "c", "d\r"}},
-      {"long lines",
-       std::string(120, 'x') + "\r\n" + std::string(98, 'y') + "\r\n" + std::string(196, 'z'), 98,
-       {std::string(98, 'x'), std::string(22, 'x'), std::string(98, 'y'), std::string(98, 'z'),
-        std::string(98, 'z')}},
-      {"a buffer of no characters reads one a piece", "ab\r\n", 0, {"a", "b"}},
-      {"a piece boundary before a lone CR keeps the CR", "abc\rd\n", 3, {"abc", "\rd"}},
-      {"empty file", "", 98, {}},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    Write(c.bytes);
-    EXPECT_EQ(Read(c.maxChars), c.pieces);
-    FilePtr file = OpenFile(path_, "rb");
-    ASSERT_TRUE(file);
-    std::vector<std::string> pieces;
-    for (std::string piece; ReadLinePiece(file.get(), c.maxChars, piece);) pieces.push_back(piece);
-    EXPECT_EQ(pieces, c.pieces);
-  }
+TEST_F(LineFileTest, LineEndsAreLfWithOptionalCr) {
+  Write("one\r\ntwo\nthree\r\n\r\nlast without end");
+  EXPECT_EQ(Read(98), (std::vector<std::string>{"one", "two", "three", "", "last without end"}));
+}
+
+TEST_F(LineFileTest, LoneCrAndCtrlZAreText) {
+  Write("a\rb\x1A" "c\r\nd\r");
+  EXPECT_EQ(Read(98), (std::vector<std::string>{"a\rb\x1A" "c", "d\r"}));
+}
+
+TEST_F(LineFileTest, LongLinesComeInPieces) {
+  Write(std::string(120, 'x') + "\r\n" + std::string(98, 'y') + "\r\n" + std::string(196, 'z'));
+  EXPECT_EQ(Read(98), (std::vector<std::string>{std::string(98, 'x'), std::string(22, 'x'),
+                                                std::string(98, 'y'), std::string(98, 'z'),
+                                                std::string(98, 'z')}));
+}
+
+// A buffer of no characters still reads on, one character a piece, and comes to the end.
+TEST_F(LineFileTest, AnEmptyBufferReadsOneCharacterAPiece) {
+  Write("ab\r\n");
+  EXPECT_EQ(Read(0), (std::vector<std::string>{"a", "b"}));
+}
+
+TEST_F(LineFileTest, PieceBoundaryBeforeLoneCrKeepsTheCr) {
+  Write("abc\rd\n");
+  EXPECT_EQ(Read(3), (std::vector<std::string>{"abc", "\rd"}));
 }
 
 // A file that is missing is told apart from one that is there but cannot be read (here a folder
 // in its place), since only a missing file may be written from scratch.
-TEST_F(LineFileTest, MissingAndUnreadableFiles) {
+TEST_F(LineFileTest, EmptyMissingAndUnreadableFiles) {
+  Write("");
+  EXPECT_TRUE(Read(98).empty());
   std::filesystem::create_directory(In("folder"));
   const struct {
     std::string path;
