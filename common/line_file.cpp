@@ -191,10 +191,7 @@ bool WriteLineFile(const std::string& path, const std::vector<std::string>& line
 }
 
 std::string JoinLines(const std::vector<std::string>& lines) {
-  std::size_t size = 0;
-  for (const std::string& line : lines) size += line.size() + 2;
   std::string bytes;
-  bytes.reserve(size);
   for (const std::string& line : lines) {
     bytes += line;
     bytes += "\r\n";
