@@ -315,7 +315,7 @@ int CCatalogDlg::SelectedSite() {
 void CCatalogDlg::OnOK() {
   if (!UpdateData(true)) return;
   DiskFiles files;
-  if (!files.CanOpen(LUNETAR_PROGRAM_FOLDER "Readme.html")) {
+  if (!files.CanOpen(LUNETAR_PROGRAM_FOLDER LUNETAR_README_PAGE)) {
     ShowError(texts::kReadmeHtmlMissing);
     return;
   }
@@ -324,7 +324,7 @@ void CCatalogDlg::OnOK() {
     return;
   }
   QuietSave();
-  OpenWithAssociatedProgram("Readme.html", LUNETAR_PROGRAM_FOLDER, m_strDestination, m_hWnd,
+  OpenWithAssociatedProgram(LUNETAR_README_PAGE, LUNETAR_PROGRAM_FOLDER, m_strDestination, m_hWnd,
                             kCatalogTitle);
   UpdateData(false);
 }
@@ -338,7 +338,7 @@ void CCatalogDlg::OnCancel() {
   SaveCollection();
   m_bConfirmSave = 1;
   CMainDialog::OnCancel();
-  HandOver(LUNETAR_PROGRAM_FOLDER "launch.exe");
+  HandOver(LUNETAR_PROGRAM_FOLDER LUNETAR_LAUNCHER_PROGRAM);
 }
 
 void CCatalogDlg::OnDelete() {
@@ -455,7 +455,7 @@ void CCatalogDlg::WriteCompleteReport() {
 // earlier report as it was.
 bool CCatalogDlg::WriteReport(const std::string& report) {
   DiskFiles files;
-  if (!files.CanOpen(LUNETAR_PROGRAM_FOLDER "Readme.txt")) {
+  if (!files.CanOpen(LUNETAR_PROGRAM_FOLDER LUNETAR_README_TEXT)) {
     ShowError(texts::kReadmeTxtMissing);
     return false;
   }
@@ -467,7 +467,7 @@ bool CCatalogDlg::WriteReport(const std::string& report) {
 }
 
 void CCatalogDlg::OpenReport() {
-  OpenWithAssociatedProgram("Readme.txt", LUNETAR_PROGRAM_FOLDER, kReportPath, m_hWnd,
+  OpenWithAssociatedProgram(LUNETAR_README_TEXT, LUNETAR_PROGRAM_FOLDER, kReportPath, m_hWnd,
                             kCatalogTitle);
 }
 

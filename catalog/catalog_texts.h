@@ -66,9 +66,11 @@ constexpr const char* kRestored = "Your web collection was successfully restored
 
 // Connect, Print and the complete report.
 constexpr const char* kReadmeHtmlMissing =
-    "Please make sure that you have Readme.html in your " LUNETAR_PROGRAM_FOLDER " folder.    ";
+    "Please make sure that you have " LUNETAR_README_PAGE " in your " LUNETAR_PROGRAM_FOLDER
+    " folder.    ";
 constexpr const char* kReadmeTxtMissing =
-    "Please make sure that you have Readme.txt in your " LUNETAR_PROGRAM_FOLDER " folder.    ";
+    "Please make sure that you have " LUNETAR_README_TEXT " in your " LUNETAR_PROGRAM_FOLDER
+    " folder.    ";
 constexpr const char* kCannotWriteReport = "Please free some space on you hard drive first.    ";
 constexpr const char* kCompleteReportQuestion =
     "Please Note:\n\nYour Complete Report will be created from the data on your hard drive. If "

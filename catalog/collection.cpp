@@ -1,6 +1,5 @@
 #include "catalog/collection.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <utility>
 
@@ -28,26 +27,6 @@ bool BeginsWith(const std::string& entry, const std::string& text) {
   return true;
 }
 
-// Splits a file's bytes into its lines: LF ends a line and a CR right before it belongs to the
-// line end; any other CR is text. A last line without an end is a line too.
-std::vector<std::string> SplitLines(const std::string& bytes) {
-  std::vector<std::string> lines;
-  lines.reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
-  std::size_t start = 0;
-  while (start < bytes.size()) {
-    std::size_t end = bytes.find('\n', start);
-    if (end == std::string::npos) {
-      lines.push_back(bytes.substr(start));
-      break;
-    }
-    std::size_t textEnd = end;
-    if (textEnd > start && bytes[textEnd - 1] == '\r') --textEnd;
-    lines.push_back(bytes.substr(start, textEnd - start));
-    start = end + 1;
-  }
-  return lines;
-}
-
 }  // namespace
 
 int FindPrefix(const std::vector<std::string>& list, const std::string& text) {
@@ -66,8 +45,12 @@ bool EnsureBuiltInEntry(Collection& collection) {
 }
 
 CollectionFiles FilesOf(CollectionPlace place) {
-  if (place == CollectionPlace::Backup) return {"A:\\data.ini", "A:\\desc.ini"};
-  return {LUNETAR_CATALOG_FOLDER "data.ini", LUNETAR_CATALOG_FOLDER "desc.ini"};
+  if (place == CollectionPlace::Backup) {
+    return {LUNETAR_BACKUP_FOLDER LUNETAR_ADDRESSES_FILE,
+            LUNETAR_BACKUP_FOLDER LUNETAR_DESCRIPTIONS_FILE};
+  }
+  return {LUNETAR_CATALOG_FOLDER LUNETAR_ADDRESSES_FILE,
+          LUNETAR_CATALOG_FOLDER LUNETAR_DESCRIPTIONS_FILE};
 }
 
 FileRead ReadCollectionFile(const std::string& path, std::vector<std::string>& entries) {

@@ -59,10 +59,8 @@ struct CollectionFiles {
 // "C:\Program Files\Sarnovo\data.ini" and "desc.ini", or "A:\data.ini" and "A:\desc.ini".
 CollectionFiles FilesOf(CollectionPlace place);
 
-// Reads one collection file into entries, replacing what they held: one entry per line, whatever
-// its length; the line end (LF, with a CR right before it) is dropped, any other CR is text, a last
-// line without an end counts, an empty file gives no entries. Entries are untouched unless the file
-// was read.
+// Reads one collection file into entries, replacing what they held: one entry per line
+// (SplitLines), whatever its length. Entries are untouched unless the file was read.
 FileRead ReadCollectionFile(const std::string& path, std::vector<std::string>& entries);
 
 // Reads the installed pair (as PairToRead finds it) into collection, file by file, as much as

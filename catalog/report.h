@@ -13,7 +13,7 @@
 namespace lunetar {
 
 // Rewritten whole by every report.
-constexpr const char* kReportPath = LUNETAR_CATALOG_FOLDER "report.txt";
+constexpr const char* kReportPath = LUNETAR_CATALOG_FOLDER LUNETAR_REPORT_FILE;
 
 // The copyright line that ends every report, the same as the About box's.
 constexpr const char* kReportCopyright = LUNETAR_COPYRIGHT;

@@ -45,8 +45,8 @@ void CToolsDlg::OnOK() {
 void CToolsDlg::OnCancel() { Choose(kNone); }
 
 void CToolsDlg::OnUpdates() {
-  OpenWithAssociatedProgram("Readme.html", LUNETAR_PROGRAM_FOLDER, LUNETAR_PRODUCT_PAGE, m_hWnd,
-                            kCatalogTitle);
+  OpenWithAssociatedProgram(LUNETAR_README_PAGE, LUNETAR_PROGRAM_FOLDER, LUNETAR_PRODUCT_PAGE,
+                            m_hWnd, kCatalogTitle);
 }
 
 void CToolsDlg::Choose(int choice) {

@@ -1,5 +1,6 @@
 #include "common/line_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <utility>
@@ -15,6 +16,24 @@
 #include "common/file_ptr.h"
 
 namespace lunetar {
+
+std::vector<std::string> SplitLines(const std::string& bytes) {
+  std::vector<std::string> lines;
+  lines.reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
+  std::size_t start = 0;
+  while (start < bytes.size()) {
+    const std::size_t end = bytes.find('\n', start);
+    if (end == std::string::npos) {
+      lines.push_back(bytes.substr(start));
+      break;
+    }
+    std::size_t textEnd = end;
+    if (textEnd > start && bytes[textEnd - 1] == '\r') --textEnd;
+    lines.push_back(bytes.substr(start, textEnd - start));
+    start = end + 1;
+  }
+  return lines;
+}
 
 bool ReadLinePiece(std::FILE* file, std::size_t maxChars, std::string& text) {
   text.clear();
@@ -58,12 +77,17 @@ FileRead OpenFailure() {
 
 FileRead ReadLineFile(const std::string& path, std::size_t maxChars,
                       std::vector<std::string>& lines) {
-  errno = 0;
-  FilePtr file = OpenFile(path, "rb");
-  if (!file) return OpenFailure();
-  std::string text;
-  while (ReadLinePiece(file.get(), maxChars, text)) lines.push_back(text);
-  return std::ferror(file.get()) ? FileRead::Unreadable : FileRead::Read;
+  std::string bytes;
+  const FileRead read = ReadFileBytes(path, bytes);
+  if (read != FileRead::Read) return read;
+  if (maxChars == 0) maxChars = 1;  // as ReadLinePiece: a piece holds one character at least
+  for (const std::string& line : SplitLines(bytes)) {
+    if (line.empty()) lines.emplace_back();  // an empty line is one empty piece
+    for (std::size_t at = 0; at < line.size(); at += maxChars) {
+      lines.push_back(line.substr(at, maxChars));
+    }
+  }
+  return read;
 }
 
 namespace {
@@ -124,39 +148,55 @@ bool ForceToDisk(std::FILE* file) {
 #endif
 }
 
-// Large files go out in pieces of this size: a call per line costs more than the writing under
-// Wine, and so does one call for a whole large file.
-constexpr std::size_t kWritePiece = 64 * 1024;
-}  // namespace
-
-bool WriteLineFile(const std::string& path, const std::vector<std::string>& lines) {
+// Writes path anew with what write puts into the stream, then forces it to the disk and closes
+// it, every step checked: the one writer of every file the core saves.
+template <typename Write>
+bool WriteAnew(const std::string& path, Write write) {
   FilePtr file = OpenToWriteAnew(path);
   if (!file) return false;
-  bool ok = true;
-  std::string piece;
-  piece.reserve(kWritePiece + 256);
-  auto writePiece = [&] {
-    ok = ok && std::fwrite(piece.data(), 1, piece.size(), file.get()) == piece.size();
-    piece.clear();
-  };
-  for (const std::string& line : lines) {
-    piece += line;
-    piece += "\r\n";
-    if (piece.size() >= kWritePiece) writePiece();
-  }
-  writePiece();
+  bool ok = write(file.get());
   ok = ForceToDisk(file.get()) && ok;
   return CloseFile(file) && ok;
 }
 
-bool SaveLineFile(const std::string& path, const std::vector<std::string>& lines,
-                  ReplaceFileFunction replace) {
-  const std::string temporary = path + ".new";
-  if (!WriteLineFile(temporary, lines) || !replace(temporary, path)) {
-    std::remove(temporary.c_str());
-    return false;
+bool WriteAll(std::FILE* file, const std::string& bytes) {
+  return std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+}
+
+bool WriteFileBytes(const std::string& path, const std::string& bytes) {
+  return WriteAnew(path, [&](std::FILE* file) { return WriteAll(file, bytes); });
+}
+
+// Large files of lines go out in pieces of this size, so that a large collection is not held a
+// second time as one text: a call per line costs more than the writing under Wine, and so does
+// one call for a whole large file.
+constexpr std::size_t kWritePiece = 64 * 1024;
+}  // namespace
+
+bool WriteLineFile(const std::string& path, const std::vector<std::string>& lines) {
+  return WriteAnew(path, [&](std::FILE* file) {
+    bool ok = true;
+    std::string piece;
+    piece.reserve(kWritePiece + 256);
+    for (const std::string& line : lines) {
+      piece += line;
+      piece += "\r\n";
+      if (piece.size() >= kWritePiece) {
+        ok = ok && WriteAll(file, piece);
+        piece.clear();
+      }
+    }
+    return ok && WriteAll(file, piece);
+  });
+}
+
+std::string JoinLines(const std::vector<std::string>& lines) {
+  std::string bytes;
+  for (const std::string& line : lines) {
+    bytes += line;
+    bytes += "\r\n";
   }
-  return true;
+  return bytes;
 }
 
 FileRead ReadFileBytes(const std::string& path, std::string& bytes) {
@@ -179,16 +219,6 @@ FileRead ReadFileBytes(const std::string& path, std::string& bytes) {
   bytes = std::move(read);
   return FileRead::Read;
 }
-
-namespace {
-bool WriteFileBytes(const std::string& path, const std::string& bytes) {
-  FilePtr file = OpenToWriteAnew(path);
-  if (!file) return false;
-  bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
-  ok = ForceToDisk(file.get()) && ok;
-  return CloseFile(file) && ok;
-}
-}  // namespace
 
 bool SaveFileBytes(const std::string& path, const std::string& bytes, ReplaceFileFunction replace) {
   const std::string temporary = path + ".new";

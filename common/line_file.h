@@ -13,11 +13,17 @@
 
 namespace lunetar {
 
+// A file's bytes as its lines, without their ends: LF ends a line and a CR right before it belongs
+// to the line end; any other CR is text. A last line without an end counts; an empty file gives no
+// lines.
+std::vector<std::string> SplitLines(const std::string& bytes);
+
 // Reads the next piece of a line into text (without its line end): at most maxChars characters,
 // counting the line end as one, the way a fixed line buffer reads. A longer line therefore comes
 // in several pieces; a line end that directly follows a full piece belongs to that piece, so a line
 // that exactly fills the buffer does not yield an extra empty piece. A buffer holds at least one
-// character, so every piece reads on. Returns false when nothing was left to read.
+// character, so every piece reads on. Returns false when nothing was left to read. For a reader
+// that must know where in the file it stands; whole files are read with ReadLineFile.
 bool ReadLinePiece(std::FILE* file, std::size_t maxChars, std::string& text);
 
 // What became of reading a file. A file that is missing is a file not written yet; one that is
@@ -25,8 +31,8 @@ bool ReadLinePiece(std::FILE* file, std::size_t maxChars, std::string& text);
 // from what was read would destroy.
 enum class FileRead { Read, Missing, Unreadable };
 
-// Reads a whole file as lines of at most maxChars characters each (longer lines in pieces),
-// appended to lines.
+// Reads a whole file as lines of at most maxChars characters each (longer lines in pieces, as
+// ReadLinePiece cuts them), appended to lines; lines is untouched unless the file was read.
 FileRead ReadLineFile(const std::string& path, std::size_t maxChars,
                       std::vector<std::string>& lines);
 
@@ -35,20 +41,20 @@ FileRead ReadLineFile(const std::string& path, std::size_t maxChars,
 // through it. Returns false when the file cannot be opened, written, forced to the disk or closed.
 bool WriteLineFile(const std::string& path, const std::vector<std::string>& lines);
 
+// The bytes of a line file: every line followed by CR LF.
+std::string JoinLines(const std::vector<std::string>& lines);
+
 // Moves a finished file over the one it replaces in a single step.
 using ReplaceFileFunction = bool (*)(const std::string& from, const std::string& to);
-
-// Saves lines without ever leaving a half-written file behind: they go to a temporary file beside
-// path, and only a complete write replaces path. On failure path keeps its earlier content.
-bool SaveLineFile(const std::string& path, const std::vector<std::string>& lines,
-                  ReplaceFileFunction replace);
 
 // Reads a whole file byte for byte into bytes; bytes is untouched unless it was read.
 FileRead ReadFileBytes(const std::string& path, std::string& bytes);
 
-// The same for a file of any content, written byte for byte: the temporary (path + ".new") is
-// written, forced to the disk and closed, every step checked, before it replaces path. On failure
-// path keeps its earlier content and no temporary stays behind.
+// Saves bytes without ever leaving a half-written file behind: they go to a temporary file beside
+// path (path + ".new"), made anew, written, forced to the disk and closed as WriteLineFile does,
+// every step checked, and only a complete write replaces path. On failure path keeps its earlier
+// content and no temporary stays behind. Lines are saved as SaveFileBytes(path, JoinLines(lines),
+// replace).
 bool SaveFileBytes(const std::string& path, const std::string& bytes,
                    ReplaceFileFunction replace);
 

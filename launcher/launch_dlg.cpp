@@ -38,9 +38,9 @@ bool CLaunchDlg::OnCommand(int id, int notifyCode) {
 
 // Both programs are named by bare file name, so they start only from the program folder; when
 // one cannot start, the launcher simply stays.
-void CLaunchDlg::OnStartReader() { HandOver("guide.exe"); }
+void CLaunchDlg::OnStartReader() { HandOver(LUNETAR_READER_PROGRAM); }
 
-void CLaunchDlg::OnStartCatalog() { HandOver("sarnovo.exe"); }
+void CLaunchDlg::OnStartCatalog() { HandOver(LUNETAR_CATALOG_PROGRAM); }
 
 void CLaunchDlg::Uninstall() {
   if (ShowMessage("Are you sure you want to uninstall Korvadex and Sarnovo?  ", kUninstallTitle,

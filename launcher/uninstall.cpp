@@ -5,17 +5,17 @@
 namespace lunetar {
 
 const char* const kUninstallList[kUninstallCount] = {
-    "guide.exe",
-    "sarnovo.exe",
-    "user.ini",
-    "Order.txt",
-    "Readme.txt",
-    "Readme.html",
-    "License.txt",
-    LUNETAR_CATALOG_FOLDER "report.txt",
-    LUNETAR_CATALOG_FOLDER "data.ini",
-    LUNETAR_CATALOG_FOLDER "desc.ini",
-    "gtips.txt",
+    LUNETAR_READER_PROGRAM,
+    LUNETAR_CATALOG_PROGRAM,
+    LUNETAR_USER_CHAPTER_FILE,
+    LUNETAR_ORDER_FORM,
+    LUNETAR_README_TEXT,
+    LUNETAR_README_PAGE,
+    LUNETAR_LICENSE,
+    LUNETAR_CATALOG_FOLDER LUNETAR_REPORT_FILE,
+    LUNETAR_CATALOG_FOLDER LUNETAR_ADDRESSES_FILE,
+    LUNETAR_CATALOG_FOLDER LUNETAR_DESCRIPTIONS_FILE,
+    LUNETAR_TIPS_FILE,
 };
 
 std::size_t RemoveSuiteFiles(FileAccess& files) {

@@ -135,7 +135,7 @@ void CReaderDlg::OnCommandButton() {
 void CReaderDlg::OnCancel() {
   SavePosition();
   CMainDialog::OnCancel();
-  HandOver("launch.exe");
+  HandOver(LUNETAR_LAUNCHER_PROGRAM);
 }
 
 void CReaderDlg::ShowChapter(int index) {
@@ -185,8 +185,8 @@ bool CReaderDlg::OnHelpRequest() {
 void CReaderDlg::OnHelpButton() { ShowHelp(); }
 
 void CReaderDlg::OnUpdatesButton() {
-  OpenWithAssociatedProgram("Readme.html", LUNETAR_PROGRAM_FOLDER, LUNETAR_PRODUCT_PAGE, m_hWnd,
-                            kTitle);
+  OpenWithAssociatedProgram(LUNETAR_README_PAGE, LUNETAR_PROGRAM_FOLDER, LUNETAR_PRODUCT_PAGE,
+                            m_hWnd, kTitle);
 }
 
 bool CReaderDlg::OnCommand(int id, int notifyCode) {

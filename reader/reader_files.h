@@ -8,7 +8,7 @@
 namespace lunetar {
 
 // The user entries file lives in the program folder, beside the documents.
-constexpr const char* kUserChapterPath = LUNETAR_PROGRAM_FOLDER "user.ini";
+constexpr const char* kUserChapterPath = LUNETAR_PROGRAM_FOLDER LUNETAR_USER_CHAPTER_FILE;
 
 // The position state file lives in the user's own application data, where a standard user can
 // always write: <AppData>\Lunetar\Korvadex\position.txt.

@@ -5,6 +5,7 @@
 #include "common/app.h"
 #include "common/gdi.h"
 #include "common/message_box.h"
+#include "common/suite.h"
 #include "reader/help.h"
 #include "resources/reader_ids.h"
 
@@ -12,7 +13,7 @@ namespace lunetar {
 namespace {
 
 constexpr const char* kSection = "Tip";
-constexpr const char* kTipsFile = "gtips.txt";
+constexpr const char* kTipsFile = LUNETAR_TIPS_FILE;
 
 // The platform's switches for a program started by another to serve it, which must not greet
 // anyone: /Embedding and /Automation, also with "-".

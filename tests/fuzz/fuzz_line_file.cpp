@@ -1,4 +1,5 @@
-// The line reader: ReadLinePiece on a stream in memory, ReadLineFile and ReadFileBytes on a file.
+// The line reader: ReadLinePiece on a stream in memory, SplitLines on the bytes, ReadLineFile and
+// ReadFileBytes on a file.
 // Input: maxChars from the last two bytes (1 to 1100, beyond the 999 of the tips), the file before
 // them.
 #include <fuzzer/FuzzedDataProvider.h>
@@ -26,6 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::fclose(memory);
     FUZZ_CHECK(pieces == expected);
   }
+
+  FUZZ_CHECK(SplitLines(bytes) == fuzz::ExpectedPieces(bytes, SIZE_MAX));
 
   const std::string path = fuzz::WriteInputFile("lines.txt", bytes);
   std::vector<std::string> lines;

@@ -5,15 +5,12 @@
 
 #include <cctype>
 #include <filesystem>
-#include <fstream>
 #include <set>
-#include <sstream>
 #include <string>
-#include <system_error>
 #include <utility>
 #include <vector>
 
-#include "temp_file.h"
+#include "test_support.h"
 
 namespace lunetar {
 namespace {
@@ -140,11 +137,6 @@ TEST(SiteChecks, DeleteRefusesTheBuiltInFirstThenAnEmptyCollectionThenNoMatch) {
   }
 }
 
-bool MustNotReplace(const std::string&, const std::string&) {
-  ADD_FAILURE() << "a file was replaced";
-  return false;
-}
-
 // Moves like RenameOver until movesBeforeCut moves are made; the next one cuts the save off where
 // it stands, as a killed program or a power failure would: nothing after it runs.
 int movesBeforeCut;
@@ -173,34 +165,19 @@ class CollectionFilesTest : public TempFileTest {
     TempFileTest::SetUp();
     files_ = {In("data.ini"), In("desc.ini")};
   }
-  static void WriteFile(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-  }
-  static std::string ReadFile(const std::string& path) {
-    std::stringstream bytes;
-    bytes << std::ifstream(path, std::ios::binary).rdbuf();
-    return bytes.str();
-  }
   void WriteEarlierPair() {
-    WriteFile(files_.addresses, earlierAddresses_);
-    WriteFile(files_.descriptions, earlierDescriptions_);
+    WriteBytes(files_.addresses, earlierAddresses_);
+    WriteBytes(files_.descriptions, earlierDescriptions_);
   }
   void ExpectLaterPairAlone() {
-    EXPECT_EQ(ReadFile(files_.addresses), "new/a\r\nnew/b\r\nnew/c\r\n");
-    EXPECT_EQ(ReadFile(files_.descriptions), "New A\r\nNew B\r\nNew C\r\n");
+    EXPECT_EQ(FileBytes(files_.addresses), "new/a\r\nnew/b\r\nnew/c\r\n");
+    EXPECT_EQ(FileBytes(files_.descriptions), "New A\r\nNew B\r\nNew C\r\n");
     EXPECT_EQ(Names(), (std::set<std::string>{"data.ini", "desc.ini"}));
   }
   void ExpectEarlierPairAlone() {
-    EXPECT_EQ(ReadFile(files_.addresses), earlierAddresses_);
-    EXPECT_EQ(ReadFile(files_.descriptions), earlierDescriptions_);
+    EXPECT_EQ(FileBytes(files_.addresses), earlierAddresses_);
+    EXPECT_EQ(FileBytes(files_.descriptions), earlierDescriptions_);
     EXPECT_EQ(Names(), (std::set<std::string>{"data.ini", "desc.ini"}));
-  }
-  std::set<std::string> Names() const {
-    std::set<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder_)) {
-      names.insert(entry.path().filename().string());
-    }
-    return names;
   }
 };
 
@@ -235,15 +212,15 @@ TEST_F(CollectionFilesTest, ReadsOneEntryPerLineOfAnyLength) {
 // Hand-edited files of five and four lines stay five and four, each line now ending in CR LF, and
 // the save leaves nothing beside them.
 TEST_F(CollectionFilesTest, UnequalFilesLoadAndSaveBackAsTheyWere) {
-  WriteFile(files_.addresses, "a1\r\n\r\na3\na4\r\na5");
-  WriteFile(files_.descriptions, "d1\r\nd2\nd3\r\nd4\r\n");
+  WriteBytes(files_.addresses, "a1\r\n\r\na3\na4\r\na5");
+  WriteBytes(files_.descriptions, "d1\r\nd2\nd3\r\nd4\r\n");
   Collection collection;
   ASSERT_EQ(ReadCollectionFiles(files_, collection), RestoreOutcome::Restored);
   EXPECT_EQ(collection.addresses, (Lines{"a1", "", "a3", "a4", "a5"}));
   EXPECT_EQ(collection.descriptions, (Lines{"d1", "d2", "d3", "d4"}));
   ASSERT_EQ(SaveCollectionFiles(collection, files_, RenameOver), SaveOutcome::Saved);
-  EXPECT_EQ(ReadFile(files_.addresses), "a1\r\n\r\na3\r\na4\r\na5\r\n");
-  EXPECT_EQ(ReadFile(files_.descriptions), "d1\r\nd2\r\nd3\r\nd4\r\n");
+  EXPECT_EQ(FileBytes(files_.addresses), "a1\r\n\r\na3\r\na4\r\na5\r\n");
+  EXPECT_EQ(FileBytes(files_.descriptions), "d1\r\nd2\r\nd3\r\nd4\r\n");
   EXPECT_EQ(Names(), (std::set<std::string>{"data.ini", "desc.ini"}));
 }
 
@@ -266,8 +243,8 @@ TEST_F(CollectionFilesTest, ReadsBothFilesBeforeChangingTheCollection) {
     SCOPED_TRACE(c.name);
     std::filesystem::remove(files_.addresses);
     std::filesystem::remove(files_.descriptions);
-    if (c.addresses) WriteFile(files_.addresses, c.addresses);
-    if (c.descriptions) WriteFile(files_.descriptions, c.descriptions);
+    if (c.addresses) WriteBytes(files_.addresses, c.addresses);
+    if (c.descriptions) WriteBytes(files_.descriptions, c.descriptions);
     Collection collection = held;
     EXPECT_EQ(ReadCollectionFiles(files_, collection), c.outcome);
     EXPECT_EQ(collection.addresses, c.after.addresses);
@@ -351,7 +328,7 @@ TEST_F(CollectionFilesTest, ASaveCutOffAnywhereLeavesOneWholePairAfterTheNextSta
         cut = true;
       }
       // Complete but for the removal of what waited beside desc.ini.
-      if (!cut) WriteFile(files_.descriptions + ".old", earlier ? earlierDescriptions_ : "");
+      if (!cut) WriteBytes(files_.descriptions + ".old", earlier ? earlierDescriptions_ : "");
       EXPECT_TRUE(FinishInterruptedSave(files_, RenameOver));
       if (!cut) {
         ExpectLaterPairAlone();
@@ -361,13 +338,13 @@ TEST_F(CollectionFilesTest, ASaveCutOffAnywhereLeavesOneWholePairAfterTheNextSta
         ExpectEarlierPairAlone();
       } else {  // no addresses, and descriptions that read as none
         EXPECT_EQ(Names(), std::set<std::string>{"desc.ini"});
-        EXPECT_EQ(ReadFile(files_.descriptions), "");
+        EXPECT_EQ(FileBytes(files_.descriptions), "");
       }
     }
   }
   // Cut off while the descriptions' temporary was being written; and a pair with nothing to mend.
   WriteEarlierPair();
-  WriteFile(files_.descriptions + ".new", "New A\r\nNe");
+  WriteBytes(files_.descriptions + ".new", "New A\r\nNe");
   FinishInterruptedSave(files_, MustNotReplace);
   ExpectEarlierPairAlone();
   FinishInterruptedSave(files_, MustNotReplace);
@@ -381,10 +358,10 @@ TEST_F(CollectionFilesTest, PuttingACutOffSaveRightNeverLosesTheEarlierPair) {
   const std::string descriptionsAside = files_.descriptions + ".old";
   // Cut off after desc.ini was replaced: only desc.ini.old holds the earlier descriptions.
   auto writeCutOffPair = [&] {
-    WriteFile(files_.addresses, earlierAddresses_);
-    WriteFile(files_.descriptions, newDescriptions);
-    WriteFile(descriptionsAside, earlierDescriptions_);
-    WriteFile(files_.addresses + ".new", "new/a\r\n");
+    WriteBytes(files_.addresses, earlierAddresses_);
+    WriteBytes(files_.descriptions, newDescriptions);
+    WriteBytes(descriptionsAside, earlierDescriptions_);
+    WriteBytes(files_.addresses + ".new", "new/a\r\n");
   };
   writeCutOffPair();
   const std::set<std::string> cutOff = Names();
@@ -394,14 +371,14 @@ TEST_F(CollectionFilesTest, PuttingACutOffSaveRightNeverLosesTheEarlierPair) {
   EXPECT_FALSE(FinishInterruptedSave(files_, RefuseToReplace));
   EXPECT_EQ(SaveCollectionFiles(later_, files_, RefuseToReplace), SaveOutcome::DescriptionsFailed);
   EXPECT_EQ(Names(), cutOff);
-  EXPECT_EQ(ReadFile(descriptionsAside), earlierDescriptions_);
+  EXPECT_EQ(FileBytes(descriptionsAside), earlierDescriptions_);
   // The next save puts it right first, and then saves.
   EXPECT_EQ(SaveCollectionFiles(later_, files_, RenameOver), SaveOutcome::Saved);
   ExpectLaterPairAlone();
 
   // A putting right cut off between moving back and removing the temporaries.
   WriteEarlierPair();
-  WriteFile(files_.addresses + ".new", "new/a\r\n");
+  WriteBytes(files_.addresses + ".new", "new/a\r\n");
   EXPECT_TRUE(FinishInterruptedSave(files_, MustNotReplace));
   ExpectEarlierPairAlone();
 
@@ -449,7 +426,7 @@ TEST_F(CollectionFilesTest, StartUpNamesAFileThatIsThereButCannotBeRead) {
       if (bytes && std::string(bytes) == "/") {
         std::filesystem::create_directory(path);
       } else if (bytes) {
-        WriteFile(path, bytes);
+        WriteBytes(path, bytes);
       }
     }
     Collection collection;

@@ -173,8 +173,9 @@ TEST(InstallerRightsTest, UsersChangeNothingInstalledAndWriteEveryFileOfTheirs) 
   // What the programs write, each through a temporary file beside it: made by one user,
   // replaced and removed by another; neither can lock the others out or take it over.
   for (const std::string& path :
-       {programs + "user.ini", programs + "user.ini.new", catalog + "data.ini.new",
-        catalog + "desc.ini.old", catalog + "report.txt", catalog + "A note.txt.new"}) {
+       {programs + LUNETAR_USER_CHAPTER_FILE, programs + LUNETAR_USER_CHAPTER_FILE ".new",
+        catalog + LUNETAR_ADDRESSES_FILE ".new", catalog + LUNETAR_DESCRIPTIONS_FILE ".old",
+        catalog + LUNETAR_REPORT_FILE, catalog + "A note.txt.new"}) {
     SCOPED_TRACE(path);
     const std::string folder = path.substr(0, path.rfind('\\'));
     ASSERT_EQ(applied.count(folder), 1u);

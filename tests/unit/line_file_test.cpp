@@ -7,16 +7,23 @@
 #include <system_error>
 #include <vector>
 
-#include "temp_file.h"
+#include "common/file_ptr.h"
+#include "test_support.h"
 
 namespace lunetar {
 namespace {
 
 class LineFileTest : public TempFileTest {
  protected:
+  // The file's lines as ReadLineFile reads them, which ReadLinePiece reads alike from a stream.
   std::vector<std::string> Read(std::size_t maxChars) {
-    std::vector<std::string> lines;
+    std::vector<std::string> lines, pieces;
     EXPECT_EQ(ReadLineFile(path_, maxChars, lines), FileRead::Read);
+    FilePtr file = OpenFile(path_, "rb");
+    for (std::string piece; file && ReadLinePiece(file.get(), maxChars, piece);) {
+      pieces.push_back(piece);
+    }
+    EXPECT_EQ(pieces, lines) << "ReadLinePiece";
     return lines;
   }
 };
@@ -77,16 +84,17 @@ TEST_F(LineFileTest, WritesCrLfAndReadsBack) {
   const std::vector<std::string> lines = {"User Defined Commands and Tips", "", "  ls -la  ", ""};
   ASSERT_TRUE(WriteLineFile(path_, lines));
   EXPECT_EQ(Bytes(), "User Defined Commands and Tips\r\n\r\n  ls -la  \r\n\r\n");
+  EXPECT_EQ(JoinLines(lines), Bytes());
   EXPECT_EQ(Read(98), lines);
 }
 
 TEST_F(LineFileTest, SaveReplacesOnlyAfterACompleteWrite) {
   Write("earlier\r\n");
-  ASSERT_FALSE(SaveLineFile(path_, {"later"}, RefuseToReplace));
+  ASSERT_FALSE(SaveFileBytes(path_, "later\r\n", RefuseToReplace));
   EXPECT_EQ(Bytes(), "earlier\r\n");
-  EXPECT_FALSE(std::ifstream(path_ + ".new").good()) << "temporary file left behind";
+  EXPECT_FALSE(TemporaryLeft());
 
-  ASSERT_TRUE(SaveLineFile(path_, {"later"}, RenameOver));
+  ASSERT_TRUE(SaveFileBytes(path_, "later\r\n", RenameOver));
   EXPECT_EQ(Bytes(), "later\r\n");
 }
 
@@ -94,24 +102,19 @@ TEST_F(LineFileTest, SaveReplacesOnlyAfterACompleteWrite) {
 // writes a file of its own, and the other file keeps its bytes.
 TEST_F(LineFileTest, SaveNeverWritesAnotherFileThroughATemporarysName) {
   const std::string other = In("other.txt");
-  std::ofstream(other, std::ios::binary) << "other's";
+  WriteBytes(other, "other's");
   std::error_code error;
   std::filesystem::create_hard_link(other, path_ + ".new", error);
   ASSERT_FALSE(error) << error.message();
-  ASSERT_TRUE(SaveLineFile(path_, {"later"}, RenameOver));
+  ASSERT_TRUE(SaveFileBytes(path_, "later\r\n", RenameOver));
   EXPECT_EQ(Bytes(), "later\r\n");
-  std::ifstream in(other, std::ios::binary);
-  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "other's");
-}
-
-bool MustNotReplace(const std::string&, const std::string&) {
-  ADD_FAILURE() << "the file was replaced after a failed write";
-  return false;
+  EXPECT_EQ(FileBytes(other), "other's");
 }
 
 // A save that runs out of disk part-way leaves the earlier file whole and no temporary behind. The
 // temporary is made a link to the device whose every write fails with "no space left": a short
-// save fails when the buffer is flushed at the close, a long one already while writing.
+// write fails when the buffer is flushed at the close, a long one already while writing, and
+// WriteLineFile, which writes in pieces, fails as well.
 TEST_F(LineFileTest, SaveOntoAFullDiskKeepsTheEarlierFile) {
   const struct {
     const char* name;
@@ -125,16 +128,16 @@ TEST_F(LineFileTest, SaveOntoAFullDiskKeepsTheEarlierFile) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     if (!LinkToFullDevice(temporary)) GTEST_SKIP() << "no link to the full device";
-    EXPECT_FALSE(SaveLineFile(path_, c.lines, MustNotReplace));
+    EXPECT_FALSE(WriteLineFile(temporary.string(), c.lines));
+    EXPECT_FALSE(SaveFileBytes(path_, JoinLines(c.lines), MustNotReplace));
     EXPECT_EQ(Bytes(), "earlier\r\n");
-    EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(temporary)))
-        << "temporary file left behind";
+    EXPECT_FALSE(TemporaryLeft());
   }
 }
 
 TEST_F(LineFileTest, SaveIntoAMissingFolderFails) {
   const std::string missing = (folder_ / "no" / "such" / "folder" / "file.txt").string();
-  EXPECT_FALSE(SaveLineFile(missing, {"x"}, RenameOver));
+  EXPECT_FALSE(SaveFileBytes(missing, "x\r\n", RenameOver));
 }
 
 }  // namespace

@@ -3,12 +3,11 @@
 
 #include <filesystem>
 #include <string>
-#include <system_error>
 #include <vector>
 
 #include "reader/position.h"
 #include "reader/user_chapter.h"
-#include "temp_file.h"
+#include "test_support.h"
 
 namespace lunetar {
 namespace {
@@ -107,7 +106,7 @@ TEST_F(ReaderFilesTest, AddingAnEntryKeepsEveryEarlierEntryOrNothingChanges) {
     } else {
       EXPECT_EQ(Bytes(), c.after);
     }
-    EXPECT_FALSE(std::filesystem::exists(path_ + ".new"));
+    EXPECT_FALSE(TemporaryLeft());
   }
 }
 

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <map>
 
-#include "temp_file.h"
+#include "test_support.h"
 
 namespace lunetar {
 namespace {

@@ -5,51 +5,40 @@
 #include <set>
 #include <vector>
 
+#include "common/suite.h"
+#include "test_support.h"
+
 namespace lunetar {
 namespace {
 
-// A folder in memory: which files exist, and which of them are in use.
-class FakeFiles : public FileAccess {
- public:
-  std::set<std::string> present;
-  std::set<std::string> inUse;
-  std::vector<std::string> removed;
-
-  bool CanOpen(const std::string& path) override { return present.count(path) > 0; }
-  bool Remove(const std::string& path) override {
-    if (inUse.count(path)) return false;
-    present.erase(path);
-    removed.push_back(path);
-    return true;
-  }
-};
-
-// The suite's files in the order the uninstaller removes them.
+// The suite's files in the order the uninstaller removes them, named as the programs name them.
 const std::vector<std::string> kSuiteFiles = {
-    "guide.exe",
-    "sarnovo.exe",
-    "user.ini",
-    "Order.txt",
-    "Readme.txt",
-    "Readme.html",
-    "License.txt",
-    "C:\\Program Files\\Sarnovo\\report.txt",
-    "C:\\Program Files\\Sarnovo\\data.ini",
-    "C:\\Program Files\\Sarnovo\\desc.ini",
-    "gtips.txt",
+    LUNETAR_READER_PROGRAM,
+    LUNETAR_CATALOG_PROGRAM,
+    LUNETAR_USER_CHAPTER_FILE,
+    LUNETAR_ORDER_FORM,
+    LUNETAR_README_TEXT,
+    LUNETAR_README_PAGE,
+    LUNETAR_LICENSE,
+    LUNETAR_CATALOG_FOLDER LUNETAR_REPORT_FILE,
+    LUNETAR_CATALOG_FOLDER LUNETAR_ADDRESSES_FILE,
+    LUNETAR_CATALOG_FOLDER LUNETAR_DESCRIPTIONS_FILE,
+    LUNETAR_TIPS_FILE,
 };
 
 std::set<std::string> AllFilesPresent() { return {kSuiteFiles.begin(), kSuiteFiles.end()}; }
 
+// What stays: the launcher, which runs the removal, the folders and a site's note in them.
 TEST(Uninstall, RemovesEveryListedFileInOrderAndKeepsTheRest) {
+  const std::set<std::string> kept = {LUNETAR_LAUNCHER_PROGRAM, LUNETAR_PROGRAM_FOLDER,
+                                      LUNETAR_CATALOG_FOLDER,
+                                      LUNETAR_CATALOG_FOLDER "Lunetar home.txt"};
   FakeFiles files;
   files.present = AllFilesPresent();
-  files.present.insert("launch.exe");
-  files.present.insert("C:\\Program Files\\Sarnovo\\Lunetar home.txt");
+  files.present.insert(kept.begin(), kept.end());
   EXPECT_EQ(RemoveSuiteFiles(files), kSuiteFiles.size());
   EXPECT_EQ(files.removed, kSuiteFiles);
-  EXPECT_EQ(files.present,
-            (std::set<std::string>{"launch.exe", "C:\\Program Files\\Sarnovo\\Lunetar home.txt"}));
+  EXPECT_EQ(files.present, kept);
 }
 
 TEST(Uninstall, SkipsWhatIsGone) {
@@ -57,10 +46,9 @@ TEST(Uninstall, SkipsWhatIsGone) {
   EXPECT_EQ(RemoveSuiteFiles(files), kSuiteFiles.size()) << "a second run completes too";
   EXPECT_TRUE(files.removed.empty());
 
-  files.present = {"C:\\Program Files\\Sarnovo\\data.ini", "gtips.txt"};
+  files.present = {kSuiteFiles[8], kSuiteFiles[10]};
   EXPECT_EQ(RemoveSuiteFiles(files), kSuiteFiles.size());
-  EXPECT_EQ(files.removed,
-            (std::vector<std::string>{"C:\\Program Files\\Sarnovo\\data.ini", "gtips.txt"}));
+  EXPECT_EQ(files.removed, (std::vector<std::string>{kSuiteFiles[8], kSuiteFiles[10]}));
 }
 
 // Whichever file is in use (a running reader holds guide.exe), the files before it are gone and

@@ -1,14 +1,18 @@
-// A test's own folder, new for each test and removed with everything in it after the test, so that
-// two runs of the tests at the same time (natively, sanitized, under Wine) never share a file.
+// What the unit tests share: a test's own folder, new for each test and removed with everything in
+// it after the test, so that two runs of the tests at the same time (natively, sanitized, under
+// Wine) never share a file; the bytes of files; stand-ins for the programs' replace; and a folder
+// in memory for the sequences over FileAccess.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <string>
 #include <system_error>
+#include <vector>
 
 #ifdef _WIN32
 #include <process.h>
@@ -16,7 +20,20 @@
 #include <unistd.h>
 #endif
 
+#include "common/file_access.h"
+
 namespace lunetar {
+
+// Writes bytes as they are, replacing the file.
+inline void WriteBytes(const std::string& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+// The file's bytes; "" when it cannot be read.
+inline std::string FileBytes(const std::string& path) {
+  std::stringstream bytes;
+  bytes << std::ifstream(path, std::ios::binary).rdbuf();
+  return bytes.str();
+}
 
 // The C run-time's rename does not replace an existing file on Windows; this one does on both,
 // standing in for the programs' own replace.
@@ -26,6 +43,29 @@ inline bool RenameOver(const std::string& from, const std::string& to) {
   return !error;
 }
 inline bool RefuseToReplace(const std::string&, const std::string&) { return false; }
+// For a save that has to fail before it replaces anything.
+inline bool MustNotReplace(const std::string& from, const std::string&) {
+  ADD_FAILURE() << "replaced by " << from;
+  return false;
+}
+
+// A folder in memory: which files exist, which of them are in use (they cannot be removed), and
+// every removal tried and every one done, in order.
+class FakeFiles : public FileAccess {
+ public:
+  std::set<std::string> present;
+  std::set<std::string> inUse;
+  std::vector<std::string> tried;
+  std::vector<std::string> removed;
+
+  bool CanOpen(const std::string& path) override { return present.count(path) > 0; }
+  bool Remove(const std::string& path) override {
+    tried.push_back(path);
+    if (inUse.count(path) > 0 || present.erase(path) == 0) return false;
+    removed.push_back(path);
+    return true;
+  }
+};
 
 class TempFileTest : public ::testing::Test {
  protected:
@@ -64,12 +104,19 @@ class TempFileTest : public ::testing::Test {
     return !error;
   }
 
-  void Write(const std::string& bytes) { std::ofstream(path_, std::ios::binary) << bytes; }
-  std::string Bytes() const {
-    std::ifstream in(path_, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
+  void Write(const std::string& bytes) const { WriteBytes(path_, bytes); }
+  std::string Bytes() const { return FileBytes(path_); }
+  // Whether a save of the test's file left its temporary behind (a link to the full device too).
+  bool TemporaryLeft() const {
+    return std::filesystem::exists(std::filesystem::symlink_status(path_ + ".new"));
+  }
+  // The names in the test's folder.
+  std::set<std::string> Names() const {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder_)) {
+      names.insert(entry.path().filename().string());
+    }
+    return names;
   }
 
  private:
