@@ -1,6 +1,6 @@
 // Faults of the disk and of other programs, and hostile input, met by the real catalog: every
-// case checks the message shown (or that none is) and the bytes left on disk. The README's table
-// "Fault matrix" lists each case with the test that checks it.
+// case checks the message shown (or that none is) and the bytes left on disk. The fault matrix,
+// docs/faults.md, lists each case with the test that checks it.
 #include <windows.h>
 #include <gtest/gtest.h>
 
