@@ -2,6 +2,7 @@
 
 #include "driver.h"
 #include "resources/catalog_ids.h"
+#include "texts.h"
 
 namespace e2e {
 

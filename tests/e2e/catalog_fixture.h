@@ -13,25 +13,6 @@
 
 namespace e2e {
 
-// The catalog's messages that several tests wait for.
-constexpr const char* kSelectFirst = "Please select a web site first.    ";
-constexpr const char* kSaved = "Your web collection was saved successfully.    ";
-constexpr const char* kDescriptionsNotSaved =
-    "Can not save descriptions.\nPlease free some space on your hard drive first.    ";
-constexpr const char* kAddressesNotSaved =
-    "Can not save web addresses.\nPlease free some space on your hard drive first.    ";
-constexpr const char* kInsertDisk = "Please insert your backup disk now.    ";
-constexpr const char* kBackupDone = "Backup was completed successfully.    ";
-constexpr const char* kRestored = "Your web collection was successfully restored from backup.    ";
-constexpr const char* kCannotRestoreSites =
-    "Can not restore web sites.\nPlease make sure you have inserted your backup disk.    ";
-constexpr const char* kNoteNotSaved =
-    "Can not save. Please free some space on you hard drive first.    ";
-constexpr const char* kReportNotWritten = "Please free some space on you hard drive first.    ";
-inline std::string Added(const std::string& address) {
-  return address + " was added successfully.    ";
-}
-
 class CatalogFixture : public SuiteTest {
  protected:
   void SetUp() override;

@@ -11,14 +11,10 @@
 #include "driver.h"
 #include "resources/catalog_ids.h"
 #include "resources/launcher_ids.h"
+#include "texts.h"
 
 namespace e2e {
 namespace {
-
-constexpr const char* kEmpty = "Your web collection is empty.    ";
-constexpr const char* kBackupFailed =
-    "Can not save descriptions.\nPlease make sure you have inserted your backup disk and it is not "
-    "full.    ";
 
 class CatalogTest : public CatalogFixture {
  protected:
@@ -85,7 +81,7 @@ TEST_F(CatalogTest, SelectingARowSelectsItsPartnerInTheOtherList) {
   EXPECT_EQ(ListSelection(catalog_, IDC_DESCRIPTIONS), LB_ERR);
   EXPECT_EQ(Destination(), "");
   PressExpecting(catalog_, IDOK, kSelectFirst);
-  PressExpecting(catalog_, IDC_DELETE, "Please select a web site first.   ");
+  PressExpecting(catalog_, IDC_DELETE, kSelectFirstToDelete);
   PressExpecting(catalog_, IDC_SAVE, kSaved);
   EXPECT_EQ(PairIn(), PairOf(addresses, descriptions));
 
@@ -112,12 +108,12 @@ TEST_F(CatalogTest, DeleteAsksThenRemovesTheSelectedSiteAndSaves) {
   const Lines descriptions = {kBuiltInDescription, "Alpha", "Beta"};
   WriteCollection(addresses, descriptions);
   ASSERT_TRUE(Open());
-  PressExpecting(catalog_, IDC_DELETE, "Please select a web site first.   ");
+  PressExpecting(catalog_, IDC_DELETE, kSelectFirstToDelete);
   SelectRow(catalog_, IDC_ADDRESSES, 0);
-  PressExpecting(catalog_, IDC_DELETE, "This site can not be deleted.    ");
+  PressExpecting(catalog_, IDC_DELETE, kCannotDelete);
 
   SelectRow(catalog_, IDC_DESCRIPTIONS, 1);
-  const char* question = "Are you sure you want to delete https://a.example/?";
+  const std::string question = DeleteQuestion("https://a.example/");
   PressExpecting(catalog_, IDC_DELETE, question, IDNO);
   ExpectNoMoreMessages();
   EXPECT_EQ(Addresses(), addresses);
@@ -125,7 +121,7 @@ TEST_F(CatalogTest, DeleteAsksThenRemovesTheSelectedSiteAndSaves) {
   EXPECT_EQ(Installed("data.ini"), FileOf(addresses));
 
   PressExpecting(catalog_, IDC_DELETE, question, IDYES);
-  Expect("https://a.example/ was successfully deleted.    ");
+  Expect(Deleted("https://a.example/"));
   ExpectNoMoreMessages();
   EXPECT_EQ(Addresses(), (Lines{kBuiltInAddress, "https://b.example/"}));
   EXPECT_EQ(Descriptions(), (Lines{kBuiltInDescription, "Beta"}));
@@ -142,9 +138,7 @@ TEST_F(CatalogTest, ConnectSavesAndOpensTheAddressInTheBrowser) {
   const std::string readme = std::string(kProgramFolder) + "Readme.html";
   ASSERT_TRUE(DeleteFileA(readme.c_str()));
   ASSERT_TRUE(Open());
-  PressExpecting(catalog_, IDOK,
-                 "Please make sure that you have Readme.html in your C:\\Program Files\\Lunetar\\ "
-                 "folder.    ");
+  PressExpecting(catalog_, IDOK, kNoReadmeHtml);
   WriteFile(readme, "<!DOCTYPE html><title>Readme</title>\r\n");
   PressExpecting(catalog_, IDOK, kSelectFirst);
   ExpectNoMoreMessages();
@@ -204,10 +198,10 @@ TEST_F(CatalogTest, AddChecksTheTextsAndAppendsTheSite) {
     std::string address, description;
     const char* message;
   } refusals[] = {
-      {"", "", "Please enter a web site address.    "},
-      {tooLong, "", "Please enter a shorter web site address.    "},
-      {"https://new.example/", "", "Please enter a web site description.    "},
-      {"https://new.example/", tooLong, "Please enter a shorter web site description.    "},
+      {"", "", kEnterAddress},
+      {tooLong, "", kShorterAddress},
+      {"https://new.example/", "", kEnterDescription},
+      {"https://new.example/", tooLong, kShorterDescription},
   };
   for (const auto& refusal : refusals) {
     SetItemText(add, IDC_SITE_ADDRESS, refusal.address);
@@ -238,7 +232,7 @@ TEST_F(CatalogTest, AddChecksTheTextsAndAppendsTheSite) {
   // An address that begins an existing one, in any case, is a duplicate; a longer one is not.
   for (const std::string duplicate : {"ABC/page", "abc"}) {
     AddSite(duplicate, "Again");
-    Expect("You already have " + duplicate + " in your web collection.    ");
+    Expect(AlreadyThere(duplicate));
   }
   AddSite("abc/page/more", "More");
   Expect(Added("abc/page/more"));
@@ -293,7 +287,7 @@ TEST_F(CatalogTest, FindSelectsTheFirstSiteWhoseDescriptionBeginsWithTheText) {
   EXPECT_EQ(ToolTips(find), (Hints{{IDC_FIND_TEXT, "enter web site description here"},
                                    {IDOK, "find web site address"}}));
   EXPECT_EQ(Ask(GetDlgItem(find, IDC_FIND_TEXT), EM_GETLIMITTEXT), 150);
-  PressExpecting(find, IDOK, "Please enter a web site description.    ");
+  PressExpecting(find, IDOK, kEnterDescription);
   EXPECT_TRUE(IsWindowVisible(find));
   PostKey(find, VK_ESCAPE);
   ASSERT_TRUE(WaitUntilGone(find));
@@ -306,7 +300,7 @@ TEST_F(CatalogTest, FindSelectsTheFirstSiteWhoseDescriptionBeginsWithTheText) {
   Find("weather");
   ExpectFound(3, "https://c.example/");
   Find("world");
-  Expect("No web site in your web collection matched your description.    ");
+  Expect(kNoMatch);
   ExpectNoMoreMessages();
   ExpectSelection(3, "https://c.example/");
 }
@@ -348,9 +342,7 @@ TEST_F(CatalogTest, RestoreReadsBothFilesBeforeChangingAnything) {
 
   ASSERT_TRUE(DeleteFileA(DriveA::File("desc.ini").c_str()));
   WriteFile(DriveA::File("data.ini"), FileOf({"https://backed.example/"}));
-  RunWithDisk(IDC_RESTORE,
-              "Can not restore descriptions.\nPlease make sure you have inserted your backup "
-              "disk.    ");
+  RunWithDisk(IDC_RESTORE, kCannotRestoreDescriptions);
   EXPECT_EQ(Addresses(), addresses_);
   EXPECT_EQ(Descriptions(), descriptions_);
 

@@ -10,20 +10,11 @@
 #include "catalog_fixture.h"
 #include "driver.h"
 #include "resources/catalog_ids.h"
+#include "texts.h"
 
 namespace e2e {
 namespace {
 
-constexpr const char* kEnterNote = "Please enter your note first.    ";
-constexpr const char* kNoteSaved = "Your note was saved successfully.    ";
-constexpr const char* kNoNote = "There is no note to delete.    ";
-constexpr const char* kNoteDeleted = "Note was successfully deleted.    ";
-constexpr const char* kNoReadmeTxt =
-    "Please make sure that you have Readme.txt in your C:\\Program Files\\Lunetar\\ folder.    ";
-constexpr const char* kCompleteReportQuestion =
-    "Please Note:\n\nYour Complete Report will be created from the data on your hard drive. If "
-    "your backup data is more current, please restore your web collection first, then save it "
-    "and then proceed.\n\nDo you want to continue?";
 constexpr const char* kCopyright = "Copyright (C) 2026 Lunetar. All rights reserved.";
 constexpr const char* kReport = "C:\\Program Files\\Sarnovo\\report.txt";
 constexpr const char* kTools = "   Tools";
@@ -246,9 +237,7 @@ TEST_F(NoteTest, ANoteFileInUseIsNeitherReplacedNorRemoved) {
     EXPECT_EQ(FileBytes(file), "earlier\r\r\nnote");
     EXPECT_EQ(CatalogFiles(), (Lines{"Weather forecast.txt", "data.ini", "desc.ini"}));
 
-    PressExpecting(note, IDC_NOTE_DELETE,
-                   "Can not delete the note file C:\\Program Files\\Sarnovo\\Weather forecast.txt."
-                   "\nPlease make sure that it is not read-only and that no other program uses it.    ");
+    PressExpecting(note, IDC_NOTE_DELETE, NoteNotDeleted(file));
     ExpectNoMoreMessages();
     EXPECT_EQ(NoteText(note), "later");
     EXPECT_EQ(FileBytes(file), "earlier\r\r\nnote");
@@ -267,7 +256,7 @@ TEST_F(NoteTest, ANoteLongerThanTheFieldTakesIsRefusedNotCut) {
   HWND note = OpenNote(1);
   ASSERT_TRUE(note);
   EXPECT_EQ(NoteText(note), std::string(799, 'n') + "\r\n") << "shown whole";
-  PressExpecting(note, IDOK, "Your note is longer than 800 characters. Please shorten it first.    ");
+  PressExpecting(note, IDOK, kNoteTooLong);
   ExpectNoMoreMessages();
   EXPECT_TRUE(IsWindowVisible(note));
   EXPECT_EQ(FileBytes(file), written);

@@ -1,6 +1,6 @@
 // Faults of the disk and of other programs, and hostile input, met by the real catalog: every
-// case checks the message shown (or that none is) and the bytes left on disk. The README's table
-// "Fault matrix" lists each case with the test that checks it.
+// case checks the message shown (or that none is) and the bytes left on disk. The fault matrix,
+// docs/faults.md, lists each case with the test that checks it.
 #include <windows.h>
 #include <gtest/gtest.h>
 
@@ -12,19 +12,10 @@
 #include "catalog_fixture.h"
 #include "driver.h"
 #include "resources/catalog_ids.h"
+#include "texts.h"
 
 namespace e2e {
 namespace {
-
-std::string CannotRead(const std::string& file) {
-  return "Can not read your web collection from " + file +
-         ".\nPlease close the program that uses it and start Sarnovo again.    ";
-}
-
-std::string CannotSaveUnread(const std::string& file) {
-  return "Can not save your web collection, because Sarnovo could not read all of it.\nPlease "
-         "close the program that uses " + file + " and start Sarnovo again.    ";
-}
 
 class FaultTest : public CatalogFixture {
  protected:

@@ -6,16 +6,10 @@
 #include "resources/launcher_ids.h"
 #include "reader_fixture.h"
 #include "suite.h"
+#include "texts.h"
 
 namespace e2e {
 namespace {
-
-constexpr const char* kQuestion = "Are you sure you want to uninstall Korvadex and Sarnovo?  ";
-constexpr const char* kInUse =
-    "Some files are still in use. Please close all the programs first and then try again.    ";
-constexpr const char* kCompleted =
-    "Uninstall was completed successfully.\nTo finish please remove C:\\Program Files\\Lunetar\\ "
-    "and C:\\Program Files\\Sarnovo\\ folders.    ";
 
 // The eleven files the uninstaller removes, where the installed suite keeps them.
 const std::vector<std::string> kSuiteFiles = {
@@ -51,7 +45,7 @@ class LauncherTest : public SuiteTest {
   // Presses Uninstall and answers the question.
   void Uninstall(int answer) {
     PostClick(launcher_, IDOK);
-    ExpectMessage("Uninstall", kQuestion, answer);
+    ExpectMessage("Uninstall", kUninstallQuestion, answer);
   }
   // Reads the message that ends an uninstall, closes it, and returns the launcher's exit code.
   DWORD FinalMessage(const char* text) {
@@ -155,7 +149,7 @@ TEST_F(LauncherTest, UninstallRemovesTheSuiteAndKeepsTheLauncherAndNotes) {
   WriteFile(note, "a note\r\n");
   ASSERT_TRUE(Open());
   Uninstall(IDYES);
-  EXPECT_EQ(FinalMessage(kCompleted), 0u);
+  EXPECT_EQ(FinalMessage(kUninstallDone), 0u);
   for (const std::string& file : kSuiteFiles) EXPECT_FALSE(FileExists(file)) << file;
   EXPECT_TRUE(FileExists(std::string(kProgramFolder) + "launch.exe"));
   EXPECT_TRUE(FileExists(note));
@@ -163,7 +157,7 @@ TEST_F(LauncherTest, UninstallRemovesTheSuiteAndKeepsTheLauncherAndNotes) {
   // A second run finds nothing left and completes as well.
   ASSERT_TRUE(Open());
   Uninstall(IDYES);
-  EXPECT_EQ(FinalMessage(kCompleted), 0u);
+  EXPECT_EQ(FinalMessage(kUninstallDone), 0u);
 }
 
 TEST_F(LauncherTest, FileInUseStopsTheUninstall) {
@@ -173,7 +167,7 @@ TEST_F(LauncherTest, FileInUseStopsTheUninstall) {
   ASSERT_TRUE(inUse.IsHeld());
   ASSERT_TRUE(Open());
   Uninstall(IDYES);
-  EXPECT_EQ(FinalMessage(kInUse), 1u);
+  EXPECT_EQ(FinalMessage(kFilesInUse), 1u);
   inUse.Release();
   for (std::size_t i = 0; i < kSuiteFiles.size(); ++i) {
     EXPECT_EQ(FileExists(kSuiteFiles[i]), i >= 4) << kSuiteFiles[i];
@@ -188,7 +182,7 @@ TEST_F(LauncherTest, FromAnotherFolderOnlyAbsolutePathsAreFound) {
   EXPECT_TRUE(IsWindowVisible(launcher_)) << "nothing to start from this folder";
   EXPECT_TRUE(Records().empty());
   Uninstall(IDYES);
-  EXPECT_EQ(FinalMessage(kCompleted), 0u);
+  EXPECT_EQ(FinalMessage(kUninstallDone), 0u);
   for (const std::string& file : kSuiteFiles) {
     const bool absolute = file.find(kCatalogFolder) == 0;
     EXPECT_EQ(FileExists(file), !absolute) << file;

@@ -11,6 +11,7 @@
 #include "driver.h"
 #include "reader_fixture.h"
 #include "resources/reader_ids.h"
+#include "texts.h"
 
 namespace e2e {
 namespace {
@@ -44,7 +45,7 @@ TEST_F(ReaderFaultTest, ALockedTipsFileIsTakenForAMissingOne) {
   ASSERT_TRUE(locked.IsHeld());
   HWND tip = Start("guide.exe", "#32770", kTipCaption);
   ASSERT_TRUE(tip);
-  EXPECT_EQ(ItemText(tip, IDC_TIP_TEXT), "Tips file does not exist in the prescribed directory");
+  EXPECT_EQ(ItemText(tip, IDC_TIP_TEXT), kNoTipsFile);
   EXPECT_FALSE(IsWindowEnabled(GetDlgItem(tip, IDC_NEXT_TIP)));
   ASSERT_NO_FATAL_FAILURE(LaunchWithoutMessages(tip));
   EXPECT_EQ(TipSetting("FilePos"), 11);
@@ -75,12 +76,8 @@ TEST_F(ReaderFaultTest, AnEntryThatCannotBeStoredIsToldAndNotShown) {
     bool locked;  // else user.ini.new is on a full disk
     const char* message;
   } cells[] = {
-      {true,
-       "Can not read C:\\Program Files\\Lunetar\\user.ini, so your command or tip was not "
-       "added.\nPlease close the program that uses the file and try again.    "},
-      {false,
-       "Can not save your command or tip in C:\\Program Files\\Lunetar\\user.ini.\nPlease make "
-       "sure that the disk is not full and that no other program uses the file.    "},
+      {true, kEntryNotRead},
+      {false, kEntryNotSaved},
   };
   WriteFile(UserFile(), stored);
   HWND reader = StartReader();

@@ -10,13 +10,10 @@
 #include "driver.h"
 #include "resources/reader_ids.h"
 #include "reader_fixture.h"
+#include "texts.h"
 
 namespace e2e {
 namespace {
-
-constexpr const char* kChapterWarning = "Please select any chapter from the drop down box only.    ";
-constexpr const char* kKeywordWarning =
-    "Please select any command or keyword from the drop down box only.    ";
 
 class ReaderTest : public ReaderFixture {
  protected:

@@ -5,6 +5,7 @@
 #include "driver.h"
 #include "resources/reader_ids.h"
 #include "reader_fixture.h"
+#include "texts.h"
 
 namespace e2e {
 namespace {
@@ -113,14 +114,14 @@ TEST_F(TipTest, WithoutTipsNextTipIsDisabled) {
   const std::string tips = std::string(kProgramFolder) + "gtips.txt";
   WriteFile(tips, "; nothing but comments\r\n\r\n  and blanks\r\n");
   ASSERT_TRUE(OpenTip());
-  EXPECT_EQ(ItemText(tip_, IDC_TIP_TEXT), "The tips file holds no tips.");
+  EXPECT_EQ(ItemText(tip_, IDC_TIP_TEXT), kNoTips);
   EXPECT_FALSE(IsWindowEnabled(GetDlgItem(tip_, IDC_NEXT_TIP)));
   EndPrograms();
 
   ForgetTipSettings();
   DeleteFileA(tips.c_str());
   ASSERT_TRUE(OpenTip());
-  EXPECT_EQ(ItemText(tip_, IDC_TIP_TEXT), "Tips file does not exist in the prescribed directory");
+  EXPECT_EQ(ItemText(tip_, IDC_TIP_TEXT), kNoTipsFile);
   EXPECT_FALSE(IsWindowEnabled(GetDlgItem(tip_, IDC_NEXT_TIP)));
   PostClick(tip_, IDOK);
   ASSERT_TRUE(WaitUntilGone(tip_));
@@ -211,8 +212,8 @@ TEST_F(EntriesTest, EntriesMustFitALine) {
   HWND add = OpenAdd();
   ASSERT_TRUE(add);
   EXPECT_EQ(Ask(GetDlgItem(add, IDC_ENTRY), EM_GETLIMITTEXT, 0, 0), 100);
-  EXPECT_EQ(Refusal(add, ""), "Please enter your own command or tip first.    ");
-  EXPECT_EQ(Refusal(add, std::string(95, 'x')), "The command or tip is too long.    ");
+  EXPECT_EQ(Refusal(add, ""), kEnterEntry);
+  EXPECT_EQ(Refusal(add, std::string(95, 'x')), kEntryTooLong);
   PostClick(add, IDCANCEL);
   ASSERT_TRUE(WaitUntilGone(add));
   EXPECT_EQ(UserFile(), "") << "nothing stored";
