@@ -22,7 +22,7 @@
 namespace {
 
 // Enough for a steady median at this scale; a number on the command line replaces it.
-constexpr int kRuns = 21;
+constexpr int kRuns = 61;
 // Runs of each before those that count (bench::MeasureInTurns).
 constexpr int kWarmUpRuns = 3;
 // Lines of each collection file: the built-in entry, which the catalog would otherwise append,

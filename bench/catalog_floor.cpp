@@ -4,10 +4,11 @@
 //   start-up  reads the two collection files whole and fills the two lists, drawing off, before
 //             the window is shown, and sets their horizontal extent to the widest line, as the
 //             catalog does;
-//   Add       takes the two texts from Add Web Site, writes both files with the new line (each to
-//             a temporary file forced to the disk and moved over the old one, as a sound save
-//             must), shows the same
-//             message box, then reads both files again and refills both lists;
+//   Add       takes the two texts from Add Web Site, refuses an address that begins one of the
+//             collection, writes both files with the new line (each to a temporary file forced
+//             to the disk), replaces the pair so that a cut leaves a pair that belongs together
+//             (ReplacePair), shows the same message box, then reads both files again and refills
+//             both lists;
 //   Find      takes the text from Find Web Site, finds the first description that begins with it
 //             (letters compared without regard to case, by the catalog's table of the code
 //             page's letters) by a bare scan of the lines in memory, and selects its row in both
@@ -99,10 +100,9 @@ void Fill(HWND list, const LineFile& file) {
   SendMessageA(list, LB_SETHORIZONTALEXTENT, widest + 2 * metrics.tmAveCharWidth, 0);
 }
 
-// The lines and one more, each followed by CR LF, written to a temporary file that is forced to
-// the disk and then replaces the file, written through, as the catalog saves. They go out in
-// pieces of 64 KiB: under Wine one write of the whole 5 MB from a buffer allocated for it takes
-// several times as long.
+// The lines and one more, each followed by CR LF, written to the temporary file path + ".new" and
+// forced to the disk, as the catalog saves. They go out in pieces of 64 KiB: under Wine one write
+// of the whole 5 MB from a buffer allocated for it takes several times as long.
 bool WriteLines(const char* path, const LineFile& file, const std::string& added) {
   const std::string temporary = std::string(path) + ".new";
   HANDLE handle = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
@@ -137,9 +137,28 @@ bool WriteLines(const char* path, const LineFile& file, const std::string& added
   writeBuffer();
   wrote = wrote && FlushFileBuffers(handle);
   const bool closed = CloseHandle(handle) != FALSE;
-  return wrote && closed &&
-         MoveFileExA(temporary.c_str(), path,
+  return wrote && closed;
+}
+
+bool MoveOver(const std::string& from, const std::string& to) {
+  return MoveFileExA(from.c_str(), to.c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+}
+
+// Both temporaries replace the pair so that a cut anywhere leaves a pair that belongs together,
+// which the catalog must do too: the earlier descriptions wait beside the file until the
+// addresses are replaced as well. (What putting a cut-off pair right costs at the next start is
+// not part of this command.)
+bool ReplacePair() {
+  const std::string descriptions = kDescriptions;
+  const std::string addresses = kAddresses;
+  const std::string earlier = descriptions + ".old";
+  if (!MoveOver(descriptions, earlier)) return false;
+  if (!MoveOver(descriptions + ".new", descriptions) || !MoveOver(addresses + ".new", addresses)) {
+    MoveOver(earlier, descriptions);
+    return false;
+  }
+  return DeleteFileA(earlier.c_str()) != FALSE;
 }
 
 struct Collection {
@@ -194,19 +213,6 @@ bool AskTexts(HWND owner, int templateId, Texts& texts) {
                          reinterpret_cast<LPARAM>(&texts)) == IDOK;
 }
 
-void OnAdd(HWND dialog) {
-  Texts site;
-  if (!AskTexts(dialog, IDD_ADD_SITE, site)) return;
-  if (!WriteLines(kDescriptions, g_collection.descriptions, site.second) ||
-      !WriteLines(kAddresses, g_collection.addresses, site.first)) {
-    return;
-  }
-  const std::string added = site.first + " was added successfully.    ";
-  MessageBoxExA(nullptr, added.c_str(), "SARNOVO", MB_ICONINFORMATION | MB_OK,
-                MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
-  Load(dialog);
-}
-
 unsigned char Folded(char c) { return lunetar::kLowerCase[static_cast<unsigned char>(c)]; }
 
 // The row of the first line that begins with text, or -1. A scan of the lines in memory:
@@ -221,6 +227,21 @@ int FindPrefix(const LineFile& file, const std::string& text) {
     if (i == text.size()) return static_cast<int>(row);
   }
   return -1;
+}
+
+void OnAdd(HWND dialog) {
+  Texts site;
+  if (!AskTexts(dialog, IDD_ADD_SITE, site)) return;
+  // The catalog keeps no site twice: an address that begins one of the collection is refused.
+  if (FindPrefix(g_collection.addresses, site.first) != -1) return;
+  if (!WriteLines(kDescriptions, g_collection.descriptions, site.second) ||
+      !WriteLines(kAddresses, g_collection.addresses, site.first) || !ReplacePair()) {
+    return;
+  }
+  const std::string added = site.first + " was added successfully.    ";
+  MessageBoxExA(nullptr, added.c_str(), "SARNOVO", MB_ICONINFORMATION | MB_OK,
+                MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
+  Load(dialog);
 }
 
 void OnFind(HWND dialog) {

@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr int kRuns = 41;
+constexpr int kRuns = 121;
 // Runs of each before those that count (bench::MeasureInTurns).
 constexpr int kWarmUpRuns = 15;
 constexpr int kLongestChapter = 19;
