@@ -109,8 +109,7 @@ void ExpectMessage(const char* title, const std::string& text, int answer = IDOK
 void ExpectNoMoreMessages(HWND window, WPARAM aboutCommand, const char* aboutTitle,
                           const char* boxTitle);
 
-// Each line of a file, without line ends; empty when the file is missing.
-std::vector<std::string> FileLines(const std::string& path);
+// The file's bytes; empty when the file is missing.
 std::string FileBytes(const std::string& path);
 bool FileExists(const std::string& path);
 void WriteFile(const std::string& path, const std::string& bytes);
