@@ -24,8 +24,7 @@ class CatalogTest : public CatalogFixture {
     HWND find = PressFor(catalog_, IDC_FIND, "Find Web Site");
     ASSERT_TRUE(find);
     SetItemText(find, IDC_FIND_TEXT, text);
-    PostClick(find, IDOK);
-    ASSERT_TRUE(WaitUntilGone(find));
+    ASSERT_TRUE(Answer(find, IDOK));
   }
   // Waits for the row that Find selects in both lists.
   void ExpectFound(int row, const std::string& destination) {
@@ -245,8 +244,7 @@ TEST_F(CatalogTest, AddChecksTheTextsAndAppendsTheSite) {
   add = PressFor(catalog_, IDC_ADD, "Add Web Site");
   ASSERT_TRUE(add);
   SetItemText(add, IDC_SITE_ADDRESS, "https://cancelled.example/");
-  PostKey(add, VK_ESCAPE);
-  ASSERT_TRUE(WaitUntilGone(add));
+  ASSERT_TRUE(CloseByKey(add, VK_ESCAPE));
   ExpectNoMoreMessages();
   EXPECT_EQ(Addresses().size(), 4u);
   ExpectSelection(1, "abc/page");
@@ -289,8 +287,7 @@ TEST_F(CatalogTest, FindSelectsTheFirstSiteWhoseDescriptionBeginsWithTheText) {
   EXPECT_EQ(Ask(GetDlgItem(find, IDC_FIND_TEXT), EM_GETLIMITTEXT), 150);
   PressExpecting(find, IDOK, kEnterDescription);
   EXPECT_TRUE(IsWindowVisible(find));
-  PostKey(find, VK_ESCAPE);
-  ASSERT_TRUE(WaitUntilGone(find));
+  ASSERT_TRUE(CloseByKey(find, VK_ESCAPE));
   ExpectNoMoreMessages();
   ExpectSelection(LB_ERR, "");
 
@@ -376,8 +373,7 @@ TEST_F(CatalogTest, LauncherAndCatalogHandOverToEachOther) {
   HWND catalog = WaitForWindow("#32770", "Sarnovo");
   ASSERT_TRUE(catalog) << "the catalog did not replace the launcher";
   EXPECT_TRUE(WaitForExit()) << "the launcher still runs";
-  PostKey(catalog, VK_ESCAPE);
-  ASSERT_TRUE(WaitUntilGone(catalog));
+  ASSERT_TRUE(CloseByKey(catalog, VK_ESCAPE));
   EXPECT_TRUE(WaitForWindow("#32770", "")) << "closing the catalog did not bring the launcher back";
   EXPECT_EQ(Installed("data.ini"), FileOf({kBuiltInAddress}));
 }

@@ -43,8 +43,7 @@ class NoteTest : public CatalogFixture {
     ExpectNoMoreMessages();
   }
   void Cancel(HWND note) {
-    PostClick(note, IDCANCEL);
-    ASSERT_TRUE(WaitUntilGone(note));
+    ASSERT_TRUE(Answer(note, IDCANCEL));
     ExpectNoMoreMessages();
   }
 };
@@ -543,8 +542,7 @@ TEST_F(ToolsTest, SystemMenuAboutEntryOpensTheAboutBox) {
   HWND about = nullptr;
   PostMessageA(catalog_, WM_SYSCOMMAND, IDM_ABOUT, 0);
   ASSERT_TRUE(about = WaitForWindow("#32770", "Sarnovo 7.0"));
-  PostKey(about, VK_RETURN);
-  ASSERT_TRUE(WaitUntilGone(about)) << "Enter closes the About box";
+  ASSERT_TRUE(CloseByKey(about, VK_RETURN)) << "Enter closes the About box";
 
   // Other system commands keep their usual meaning.
   PostMessageA(catalog_, WM_SYSCOMMAND, SC_MINIMIZE, 0);

@@ -425,6 +425,11 @@ void PostKey(HWND window, UINT virtualKey) {
   PostMessageA(target, WM_KEYUP, virtualKey, 0xC0000001);
 }
 
+bool CloseByKey(HWND window, UINT virtualKey) {
+  PostKey(window, virtualKey);
+  return WaitUntilGone(window);
+}
+
 // Typed input goes to the foreground window's thread, so the key waits until window is there.
 void TypeKey(HWND window, WORD virtualKey) {
   SetForegroundWindow(window);

@@ -283,8 +283,7 @@ TEST_F(FaultTest, ANoteOrAReportOnAFullDiskLeavesTheEarlierFile) {
     EXPECT_TRUE(IsWindowVisible(dialog)) << "the dialog stays open with the text";
     EXPECT_EQ(ItemText(dialog, IDC_NOTE_TEXT), "later");
     EXPECT_EQ(FolderContents(kCatalogFolder), earlier) << "the note as it was, no temporary";
-    PostClick(dialog, IDCANCEL);
-    ASSERT_TRUE(WaitUntilGone(dialog));
+    ASSERT_TRUE(Answer(dialog, IDCANCEL));
   }
   {
     FaultyFile full(InstalledFile("report.txt.new"), Fault::Full);
@@ -337,8 +336,7 @@ TEST_F(FaultTest, HostileTextsAreAddedSavedAndHandedOnAsTyped) {
     EXPECT_EQ(ItemText(note, IDC_NOTE_TEXT), "");
     SetItemText(note, IDC_NOTE_TEXT, "typed");
     PressExpecting(note, IDOK, kNoteNotSaved);
-    PostClick(note, IDCANCEL);
-    ASSERT_TRUE(WaitUntilGone(note));
+    ASSERT_TRUE(Answer(note, IDCANCEL));
   }
   ExpectNoMoreMessages();
   EXPECT_EQ(CatalogFiles(), (Lines{"data.ini", "desc.ini"}));

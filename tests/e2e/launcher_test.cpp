@@ -73,8 +73,7 @@ TEST_F(LauncherTest, ReaderAndLauncherHandOverToEachOther) {
   HWND reader = WaitForWindow("#32770", " Korvadex");
   ASSERT_TRUE(reader) << "the reader did not replace the launcher";
   EXPECT_TRUE(WaitForExit()) << "the first launcher still runs";
-  PostKey(reader, VK_ESCAPE);
-  ASSERT_TRUE(WaitUntilGone(reader));
+  ASSERT_TRUE(CloseByKey(reader, VK_ESCAPE));
   HWND again = WaitForWindow("#32770", "");
   ASSERT_TRUE(again) << "closing the reader did not bring the launcher back";
   EXPECT_NE(again, launcher_);

@@ -26,8 +26,7 @@ class ReaderFaultTest : public ReaderFixture {
   }
   // Launch in the Tip of the Day: the tip goes, the reader opens, and no message comes with it.
   static void LaunchWithoutMessages(HWND tip) {
-    PostClick(tip, IDOK);
-    ASSERT_TRUE(WaitUntilGone(tip));
+    ASSERT_TRUE(Answer(tip, IDOK));
     HWND reader = WaitForWindow("#32770", " Korvadex");
     ASSERT_TRUE(reader);
     ExpectNoMoreMessages(reader);

@@ -249,8 +249,7 @@ TEST_F(ReaderTest, EveryControlHasItsToolTip) {
   ASSERT_TRUE(add);
   EXPECT_EQ(ToolTips(add), (Hints{{IDOK, "add command or tip"},
                                       {IDC_ENTRY, "enter your command or tip here"}}));
-  PostKey(add, VK_ESCAPE);
-  ASSERT_TRUE(WaitUntilGone(add));
+  ASSERT_TRUE(CloseByKey(add, VK_ESCAPE));
 }
 
 }  // namespace

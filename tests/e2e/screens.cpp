@@ -55,8 +55,7 @@ void Photograph(HWND window, const char* name) {
 
 // Closes a secondary window with Esc and waits until it is gone.
 void Dismiss(HWND window, const char* name) {
-  PostKey(window, VK_ESCAPE);
-  if (!WaitUntilGone(window)) Fail(std::string(name) + " did not close");
+  if (!CloseByKey(window, VK_ESCAPE)) Fail(std::string(name) + " did not close");
 }
 
 HWND Launcher() { return Expect(WaitForWindow("#32770", ""), "the launcher's window"); }
@@ -98,8 +97,7 @@ int main() {
   HWND about = Expect(WaitForWindow("#32770", "About Korvadex"), "the reader's About box");
   Photograph(about, "reader-about");
   Dismiss(about, "the reader's About box");
-  PostKey(book, VK_ESCAPE);
-  if (!WaitUntilGone(book)) Fail("the reader did not close");
+  if (!CloseByKey(book, VK_ESCAPE)) Fail("the reader did not close");
 
   launcher = Launcher();
   PostClick(launcher, IDC_START_CATALOG);
@@ -126,11 +124,9 @@ int main() {
   Dismiss(about, "the catalog's About box");
 
   // Exit saves the collection and brings the launcher back, which Esc then closes.
-  PostClick(catalog, IDCANCEL);
-  if (!WaitUntilGone(catalog)) Fail("the catalog did not close");
+  if (!Answer(catalog, IDCANCEL)) Fail("the catalog did not close");
   launcher = Launcher();
-  PostKey(launcher, VK_ESCAPE);
-  if (!WaitUntilGone(launcher)) Fail("the launcher did not close");
+  if (!CloseByKey(launcher, VK_ESCAPE)) Fail("the launcher did not close");
   std::printf("done\n");
   std::fflush(stdout);
   return 0;

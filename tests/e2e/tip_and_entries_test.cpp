@@ -39,8 +39,7 @@ TEST_F(TipTest, FirstRunGreetsWithTheFirstTipAndEnterLaunches) {
   EXPECT_FALSE(FindWindowA("#32770", " Korvadex")) << "the tip comes before the reader window";
   EXPECT_EQ(FocusedControl(tip_), GetDlgItem(tip_, IDC_SHOW_AT_STARTUP));
 
-  PostKey(tip_, VK_RETURN);  // on the check box: Launch
-  ASSERT_TRUE(WaitUntilGone(tip_));
+  ASSERT_TRUE(CloseByKey(tip_, VK_RETURN));  // on the check box: Launch
   EXPECT_TRUE(WaitForWindow("#32770", " Korvadex"));
   EXPECT_EQ(TipSetting("StartUp"), 0);
   EXPECT_EQ(TipSetting("FilePos"), kAfterFirstTip);
@@ -60,8 +59,7 @@ TEST_F(TipTest, UncheckedBoxCountsOnlyWithLaunch) {
   ForgetTipSettings();
   ASSERT_TRUE(OpenTip());
   SetChecked(tip_, IDC_SHOW_AT_STARTUP, false);
-  PostKey(tip_, VK_ESCAPE);
-  ASSERT_TRUE(WaitUntilGone(tip_));
+  ASSERT_TRUE(CloseByKey(tip_, VK_ESCAPE));
   ASSERT_TRUE(WaitForWindow("#32770", " Korvadex"));
   EXPECT_EQ(TipSetting("StartUp"), -1) << "Escape writes nothing";
   EndPrograms();
@@ -72,8 +70,7 @@ TEST_F(TipTest, UncheckedBoxCountsOnlyWithLaunch) {
   Press(tip_, IDC_NEXT_TIP);
   EXPECT_EQ(ItemText(tip_, IDC_TIP_TEXT), "third tip");
   EXPECT_FALSE(IsChecked(tip_, IDC_SHOW_AT_STARTUP)) << "Next Tip keeps the box as it is";
-  PostClick(tip_, IDOK);
-  ASSERT_TRUE(WaitUntilGone(tip_));
+  ASSERT_TRUE(Answer(tip_, IDOK));
   EXPECT_EQ(TipSetting("StartUp"), 1);
 }
 
@@ -123,8 +120,7 @@ TEST_F(TipTest, WithoutTipsNextTipIsDisabled) {
   ASSERT_TRUE(OpenTip());
   EXPECT_EQ(ItemText(tip_, IDC_TIP_TEXT), kNoTipsFile);
   EXPECT_FALSE(IsWindowEnabled(GetDlgItem(tip_, IDC_NEXT_TIP)));
-  PostClick(tip_, IDOK);
-  ASSERT_TRUE(WaitUntilGone(tip_));
+  ASSERT_TRUE(Answer(tip_, IDOK));
   EXPECT_EQ(TipSetting("StartUp"), 0) << "Launch writes the choice even without tips";
   EXPECT_EQ(TipSetting("FilePos"), -1);
 }
@@ -148,8 +144,7 @@ TEST_F(TipTest, ApplicationCommandShowsTheTipOnDemand) {
   HWND tip = WaitForWindow("#32770", kTipCaption);
   ASSERT_TRUE(tip) << "shown although the tip is off at start-up";
   EXPECT_EQ(ItemText(tip, IDC_TIP_TEXT), "second tip");
-  PostKey(tip, VK_ESCAPE);
-  EXPECT_TRUE(WaitUntilGone(tip));
+  EXPECT_TRUE(CloseByKey(tip, VK_ESCAPE));
 }
 
 class EntriesTest : public ReaderFixture {
@@ -167,8 +162,7 @@ class EntriesTest : public ReaderFixture {
     HWND add = OpenAdd();
     ASSERT_TRUE(add);
     SetItemText(add, IDC_ENTRY, text);
-    PostClick(add, IDOK);
-    ASSERT_TRUE(WaitUntilGone(add));
+    ASSERT_TRUE(Answer(add, IDOK));
     ASSERT_TRUE(Eventually("the entry in the reader's text", [&] {
       const std::vector<std::string> lines = ListLines(reader_, IDC_TEXT_LIST);
       return lines.size() >= 2 && lines[lines.size() - 2] == text.substr(0, 98);
@@ -214,8 +208,7 @@ TEST_F(EntriesTest, EntriesMustFitALine) {
   EXPECT_EQ(Ask(GetDlgItem(add, IDC_ENTRY), EM_GETLIMITTEXT, 0, 0), 100);
   EXPECT_EQ(Refusal(add, ""), kEnterEntry);
   EXPECT_EQ(Refusal(add, std::string(95, 'x')), kEntryTooLong);
-  PostClick(add, IDCANCEL);
-  ASSERT_TRUE(WaitUntilGone(add));
+  ASSERT_TRUE(Answer(add, IDCANCEL));
   EXPECT_EQ(UserFile(), "") << "nothing stored";
 
   ASSERT_NO_FATAL_FAILURE(Add(std::string(94, 'y')));
@@ -228,8 +221,7 @@ TEST_F(EntriesTest, CancelAtOnceShowsTheChapterAndItsLabels) {
   HWND add = OpenAdd();
   ASSERT_TRUE(add);
   EXPECT_FALSE(IsWindowEnabled(reader_)) << "the reader waits for the dialog";
-  PostKey(add, VK_ESCAPE);
-  ASSERT_TRUE(WaitUntilGone(add));
+  ASSERT_TRUE(CloseByKey(add, VK_ESCAPE));
   EXPECT_TRUE(Eventually("the user's chapter", [&] { return ListLines(reader_, IDC_TEXT_LIST).size() == 2; }));
   EXPECT_EQ(ListLines(reader_, IDC_TEXT_LIST),
             (std::vector<std::string>{"User Defined Commands and Tips", ""}));
