@@ -300,6 +300,24 @@ class ReportTest : public WithTools {
     if (tools) PressExpecting(tools, IDOK, kCompleteReportQuestion, IDYES);
     return tools;
   }
+  // Print with a site selected, then Print All, each refused with message: Print before it saves,
+  // Print All once it has saved. No editor opens.
+  void ExpectBothPrintsRefused(const char* message) {
+    WriteCollectionWithLf({kBuiltInAddress}, {kBuiltInDescription});
+    const std::string unsaved = Installed("data.ini");
+    ASSERT_TRUE(Open());
+    SelectRow(catalog_, IDC_ADDRESSES, 0);
+    PressExpecting(catalog_, IDC_PRINT, message);
+    ExpectNoMoreMessages();
+    EXPECT_EQ(Installed("data.ini"), unsaved) << "Print stops before it saves";
+
+    HWND tools = RunPrintAll();
+    ASSERT_TRUE(tools);
+    Expect(message);
+    CancelToolsAfter(tools);
+    EXPECT_EQ(Installed("data.ini"), FileOf({kBuiltInAddress})) << "Print All saves first";
+    EXPECT_TRUE(Records().empty());
+  }
 };
 
 TEST_F(ReportTest, PrintWritesTheSelectedSiteThenSavesAndOpensTheEditor) {
@@ -325,42 +343,17 @@ TEST_F(ReportTest, PrintWritesTheSelectedSiteThenSavesAndOpensTheEditor) {
 }
 
 TEST_F(ReportTest, WithoutReadmeTxtNothingIsPrintedButPrintAllHasSaved) {
-  WriteCollectionWithLf({kBuiltInAddress}, {kBuiltInDescription});
-  const std::string unsaved = Installed("data.ini");
   ASSERT_TRUE(DeleteFileA((std::string(kProgramFolder) + "Readme.txt").c_str()));
-  ASSERT_TRUE(Open());
-  SelectRow(catalog_, IDC_ADDRESSES, 0);
-  PressExpecting(catalog_, IDC_PRINT, kNoReadmeTxt);
-  ExpectNoMoreMessages();
-  EXPECT_EQ(Installed("data.ini"), unsaved) << "Print stops before it saves";
-
-  HWND tools = RunPrintAll();
-  ASSERT_TRUE(tools);
-  Expect(kNoReadmeTxt);
-  CancelToolsAfter(tools);
-  EXPECT_EQ(Installed("data.ini"), FileOf({kBuiltInAddress})) << "Print All saves first";
+  ASSERT_NO_FATAL_FAILURE(ExpectBothPrintsRefused(kNoReadmeTxt));
   EXPECT_EQ(CatalogFiles(), (Lines{"data.ini", "desc.ini"})) << "no report";
-  EXPECT_TRUE(Records().empty());
 }
 
 TEST_F(ReportTest, AReadOnlyReportStaysAsItWas) {
-  WriteCollectionWithLf({kBuiltInAddress}, {kBuiltInDescription});
-  const std::string unsaved = Installed("data.ini");
   WriteFile(kReport, "the last report");
   ASSERT_TRUE(SetFileAttributesA(kReport, FILE_ATTRIBUTE_READONLY));
-  ASSERT_TRUE(Open());
-  SelectRow(catalog_, IDC_ADDRESSES, 0);
-  PressExpecting(catalog_, IDC_PRINT, kReportNotWritten);
-  ExpectNoMoreMessages();
-  EXPECT_EQ(Installed("data.ini"), unsaved) << "Print stops before it saves";
-
-  HWND tools = RunPrintAll();
-  ASSERT_TRUE(tools);
-  Expect(kReportNotWritten);
-  CancelToolsAfter(tools);
+  ASSERT_NO_FATAL_FAILURE(ExpectBothPrintsRefused(kReportNotWritten));
   EXPECT_EQ(Installed("report.txt"), "the last report");
   EXPECT_EQ(CatalogFiles(), (Lines{"data.ini", "desc.ini", "report.txt"})) << "no temporary left";
-  EXPECT_TRUE(Records().empty());
 }
 
 TEST_F(ReportTest, PrintAllAsksThenReportsTheFilesWhole) {
