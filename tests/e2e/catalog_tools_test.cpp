@@ -420,8 +420,7 @@ TEST_F(ToolsTest, SaveWritesTheInstalledFilesSilentlyAndToolsComesBack) {
   {
     HeldFile inUse(InstalledFile("data.ini"));
     ASSERT_TRUE(inUse.IsHeld());
-    PostClick(tools, IDC_TOOLS_SAVE);
-    Expect(kAddressesNotSaved);
+    PressExpecting(tools, IDC_TOOLS_SAVE, kAddressesNotSaved);
     tools = NextTools(tools);
     ASSERT_TRUE(tools) << "Tools did not come back after a failed Save";
   }
@@ -435,8 +434,7 @@ TEST_F(ToolsTest, RestoreRunsAsTheButtonDoesAndToolsComesBack) {
   ASSERT_TRUE(Open());
   HWND tools = OpenTools();
   ASSERT_TRUE(tools);
-  PostClick(tools, IDC_TOOLS_RESTORE);  // no disk in the drive
-  Expect(kInsertDisk);
+  PressExpecting(tools, IDC_TOOLS_RESTORE, kInsertDisk);  // no disk in the drive
   Expect(kCannotRestoreSites);
   tools = NextTools(tools);
   ASSERT_TRUE(tools) << "Tools did not come back after a failed Restore";
@@ -444,8 +442,7 @@ TEST_F(ToolsTest, RestoreRunsAsTheButtonDoesAndToolsComesBack) {
 
   DriveA::Insert();
   WriteCollection({"https://backed.example/"}, {"Backed up"}, DriveA::kFolder);
-  PostClick(tools, IDC_TOOLS_RESTORE);
-  Expect(kInsertDisk);
+  PressExpecting(tools, IDC_TOOLS_RESTORE, kInsertDisk);
   Expect(kRestored);
   tools = NextTools(tools);
   ASSERT_TRUE(tools) << "Tools did not come back after Restore";
@@ -524,12 +521,7 @@ TEST_F(ToolsTest, SystemMenuAboutEntryOpensTheAboutBox) {
     EXPECT_EQ(ToolTips(about), (Hints{{IDC_ABOUT_OK, "return to Sarnovo"}}));
     EXPECT_EQ(ItemText(about, IDC_ABOUT_OK), "&OK");
     EXPECT_TRUE(FindWindowExA(about, nullptr, "Static", kCopyright)) << "the copyright line";
-    if (command == IDM_ABOUT) {
-      PostClick(about, IDC_ABOUT_OK);
-    } else {
-      PostKey(about, VK_ESCAPE);
-    }
-    ASSERT_TRUE(WaitUntilGone(about));
+    ASSERT_TRUE(command == IDM_ABOUT ? Answer(about, IDC_ABOUT_OK) : CloseByKey(about, VK_ESCAPE));
     ExpectNoMoreMessages();
   }
   HWND about = nullptr;

@@ -118,8 +118,7 @@ TEST_F(FaultTest, ACollectionFileLockedAtStartIsNeverWrittenOver) {
     // Free now, the file could be replaced: the save still refuses.
     PressExpecting(catalog_, IDC_SAVE, CannotSaveUnread(file));
     ExpectNoMoreMessages();
-    PostClick(catalog_, IDCANCEL);
-    Expect(CannotSaveUnread(file));
+    PressExpecting(catalog_, IDCANCEL, CannotSaveUnread(file));
     ASSERT_TRUE(WaitForExit()) << "Exit hands over all the same";
     ++handOvers;
     EXPECT_EQ(WaitForRecords(handOvers).size(), handOvers);
