@@ -21,10 +21,8 @@ class FaultTest : public CatalogFixture {
  protected:
   // Starts the catalog, which shows text over its window, and answers the message.
   HWND OpenExpecting(const std::string& text) {
-    HWND box = Start("sarnovo.exe", "#32770", kTitle);
-    if (!box) return nullptr;
-    EXPECT_EQ(MessageBoxText(box), text);
-    if (!Answer(box, IDOK)) return nullptr;
+    if (!Start("sarnovo.exe", "#32770", kTitle)) return nullptr;
+    Expect(text);
     return catalog_ = WaitForWindow("#32770", "Sarnovo");
   }
 };
