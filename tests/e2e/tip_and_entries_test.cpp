@@ -15,6 +15,7 @@ constexpr const char* kAddCaption = "   Add Command or Tip";
 // Offsets just after each tip's line.
 constexpr long kAfterFirstTip = 33, kAfterSecondTip = 58;
 
+// The reader as on its first start, with no Tip of the Day settings: the tip shows.
 class TipTest : public ReaderFixture {
  protected:
   void SetUp() override {
@@ -22,6 +23,7 @@ class TipTest : public ReaderFixture {
     if (HasFatalFailure()) return;
     WriteFile(std::string(kProgramFolder) + "gtips.txt",
               "; tips for the tests\r\nfirst tip\r\n\r\n indented\r\nsecond tip\r\nthird tip\r\n");
+    ASSERT_NO_FATAL_FAILURE(ForgetTipSettings());
   }
   HWND OpenTip() {
     tip_ = Start("guide.exe", "#32770", kTipCaption);
@@ -31,7 +33,6 @@ class TipTest : public ReaderFixture {
 };
 
 TEST_F(TipTest, FirstRunGreetsWithTheFirstTipAndEnterLaunches) {
-  ForgetTipSettings();
   ASSERT_TRUE(OpenTip());
   EXPECT_TRUE(IsChecked(tip_, IDC_SHOW_AT_STARTUP));
   EXPECT_EQ(ItemText(tip_, IDC_TIP_TEXT), "first tip");
@@ -46,6 +47,7 @@ TEST_F(TipTest, FirstRunGreetsWithTheFirstTipAndEnterLaunches) {
 }
 
 TEST_F(TipTest, TurnedOffTheTipStillAdvancesAtEveryStart) {
+  SetTipSetting("StartUp", 1);  // the tip turned off at start-up
   HWND reader = StartReader();
   ASSERT_TRUE(reader);
   EXPECT_EQ(TipSetting("FilePos"), kAfterFirstTip);
@@ -56,7 +58,6 @@ TEST_F(TipTest, TurnedOffTheTipStillAdvancesAtEveryStart) {
 }
 
 TEST_F(TipTest, UncheckedBoxCountsOnlyWithLaunch) {
-  ForgetTipSettings();
   ASSERT_TRUE(OpenTip());
   SetChecked(tip_, IDC_SHOW_AT_STARTUP, false);
   ASSERT_TRUE(CloseByKey(tip_, VK_ESCAPE));
@@ -75,7 +76,6 @@ TEST_F(TipTest, UncheckedBoxCountsOnlyWithLaunch) {
 }
 
 TEST_F(TipTest, NextTipWrapsAfterTheLastTip) {
-  ForgetTipSettings();
   ASSERT_TRUE(OpenTip());
   for (const char* expected : {"second tip", "third tip", "first tip"}) {
     Press(tip_, IDC_NEXT_TIP);
@@ -85,7 +85,6 @@ TEST_F(TipTest, NextTipWrapsAfterTheLastTip) {
 
 // Tips quote shell lines full of "&"; the tip text must not take them for access-key marks.
 TEST_F(TipTest, AmpersandsShowAsWritten) {
-  ForgetTipSettings();
   WriteFile(std::string(kProgramFolder) + "gtips.txt",
             "mkdir new && ls new > out.txt 2>&1\r\nPut & at the end\r\n");
   ASSERT_TRUE(OpenTip());
@@ -97,7 +96,6 @@ TEST_F(TipTest, AmpersandsShowAsWritten) {
 }
 
 TEST_F(TipTest, F1ShowsTheReadersHelp) {
-  ForgetTipSettings();
   ASSERT_TRUE(OpenTip());
   TypeKey(tip_, VK_F1);
   HWND box = WaitForWindow("#32770", "HELP");
@@ -107,7 +105,6 @@ TEST_F(TipTest, F1ShowsTheReadersHelp) {
 }
 
 TEST_F(TipTest, WithoutTipsNextTipIsDisabled) {
-  ForgetTipSettings();
   const std::string tips = std::string(kProgramFolder) + "gtips.txt";
   WriteFile(tips, "; nothing but comments\r\n\r\n  and blanks\r\n");
   ASSERT_TRUE(OpenTip());
@@ -126,7 +123,6 @@ TEST_F(TipTest, WithoutTipsNextTipIsDisabled) {
 }
 
 TEST_F(TipTest, EmbeddedOrAutomatedStartSkipsTheTip) {
-  ForgetTipSettings();
   for (const char* switchText : {"/Embedding", "-Automation"}) {
     HWND reader = Start("guide.exe", "#32770", " Korvadex", kProgramFolder, switchText);
     ASSERT_TRUE(reader) << switchText;
@@ -138,6 +134,7 @@ TEST_F(TipTest, EmbeddedOrAutomatedStartSkipsTheTip) {
 }
 
 TEST_F(TipTest, ApplicationCommandShowsTheTipOnDemand) {
+  SetTipSetting("StartUp", 1);  // the tip turned off at start-up
   HWND reader = StartReader();
   ASSERT_TRUE(reader);
   PostMessageA(reader, WM_COMMAND, ID_SHOW_TIP_OF_THE_DAY, 0);
