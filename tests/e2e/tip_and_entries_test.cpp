@@ -153,6 +153,7 @@ class EntriesTest : public ReaderFixture {
     ASSERT_TRUE(reader_);
   }
   HWND OpenAdd() { return PressFor(reader_, IDC_ADD, kAddCaption); }
+  Lines Text() const { return ListLines(reader_, IDC_TEXT_LIST); }
   // Adds text through the dialog, which accepts it and closes; then the reader shows the user's
   // chapter with the entry as its last but one line.
   void Add(const std::string& text) {
@@ -161,7 +162,7 @@ class EntriesTest : public ReaderFixture {
     SetItemText(add, IDC_ENTRY, text);
     ASSERT_TRUE(Answer(add, IDOK));
     ASSERT_TRUE(Eventually("the entry in the reader's text", [&] {
-      const std::vector<std::string> lines = ListLines(reader_, IDC_TEXT_LIST);
+      const Lines lines = Text();
       return lines.size() >= 2 && lines[lines.size() - 2] == text.substr(0, 98);
     }));
   }
@@ -184,16 +185,14 @@ class EntriesTest : public ReaderFixture {
 TEST_F(EntriesTest, FirstAddStoresHeadingEntryAndEmptyLines) {
   ASSERT_NO_FATAL_FAILURE(Add("  ls -la | more  "));
   EXPECT_EQ(UserFile(), "User Defined Commands and Tips\r\n\r\n  ls -la | more  \r\n\r\n");
-  EXPECT_EQ(ListLines(reader_, IDC_TEXT_LIST),
-            (std::vector<std::string>{"User Defined Commands and Tips", "", "  ls -la | more  ", ""}));
+  EXPECT_EQ(Text(), (Lines{"User Defined Commands and Tips", "", "  ls -la | more  ", ""}));
   EXPECT_EQ(SelectedEntry(reader_, IDC_CHAPTER), "User Defined Chapter");
   EXPECT_EQ(SelectedEntry(reader_, IDC_KEYWORD), "User Defined Command");
   EXPECT_EQ(ItemText(reader_, IDC_SELECTION), "User Defined Command or Chapter");
 
   ASSERT_NO_FATAL_FAILURE(Add("a second entry"));
-  EXPECT_EQ(ListLines(reader_, IDC_TEXT_LIST),
-            (std::vector<std::string>{"User Defined Commands and Tips", "", "  ls -la | more  ", "",
-                                      "a second entry", ""}));
+  EXPECT_EQ(Text(), (Lines{"User Defined Commands and Tips", "", "  ls -la | more  ", "",
+                           "a second entry", ""}));
   PostKey(reader_, VK_ESCAPE);
   ASSERT_TRUE(WaitForExit());
   EXPECT_EQ(FileBytes(PositionFile()), "User Defined Chapter\r\nUser Defined Command");
@@ -209,7 +208,7 @@ TEST_F(EntriesTest, EntriesMustFitALine) {
   EXPECT_EQ(UserFile(), "") << "nothing stored";
 
   ASSERT_NO_FATAL_FAILURE(Add(std::string(94, 'y')));
-  const std::vector<std::string> lines = ListLines(reader_, IDC_TEXT_LIST);
+  const Lines lines = Text();
   ASSERT_EQ(lines.size(), 4u);
   EXPECT_EQ(lines[2], std::string(94, 'y'));
 }
@@ -219,9 +218,8 @@ TEST_F(EntriesTest, CancelAtOnceShowsTheChapterAndItsLabels) {
   ASSERT_TRUE(add);
   EXPECT_FALSE(IsWindowEnabled(reader_)) << "the reader waits for the dialog";
   ASSERT_TRUE(CloseByKey(add, VK_ESCAPE));
-  EXPECT_TRUE(Eventually("the user's chapter", [&] { return ListLines(reader_, IDC_TEXT_LIST).size() == 2; }));
-  EXPECT_EQ(ListLines(reader_, IDC_TEXT_LIST),
-            (std::vector<std::string>{"User Defined Commands and Tips", ""}));
+  EXPECT_TRUE(Eventually("the user's chapter", [&] { return Text().size() == 2; }));
+  EXPECT_EQ(Text(), (Lines{"User Defined Commands and Tips", ""}));
   EXPECT_EQ(ItemText(reader_, IDC_SELECTION), "User Defined Command or Chapter");
   EXPECT_EQ(SelectedEntry(reader_, IDC_CHAPTER), "User Defined Chapter");
   EXPECT_FALSE(FileExists(std::string(kProgramFolder) + "user.ini"));
@@ -235,9 +233,8 @@ TEST_F(EntriesTest, HandEditedFileIsShownInPiecesAndKeptInOrder) {
   reader_ = StartReader();
   ASSERT_TRUE(reader_);
   ASSERT_NO_FATAL_FAILURE(Add("last"));
-  EXPECT_EQ(ListLines(reader_, IDC_TEXT_LIST),
-            (std::vector<std::string>{"zeta first", "   alpha second", std::string(98, 'w'),
-                                      std::string(22, 'w'), "last", ""}));
+  EXPECT_EQ(Text(), (Lines{"zeta first", "   alpha second", std::string(98, 'w'),
+                           std::string(22, 'w'), "last", ""}));
   EXPECT_EQ(UserFile(), "zeta first\r\n   alpha second\r\n" + std::string(98, 'w') + "\r\n" +
                             std::string(22, 'w') + "\r\nlast\r\n\r\n");
 }
