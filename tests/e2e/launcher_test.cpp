@@ -36,8 +36,7 @@ class LauncherTest : public SuiteTest {
     ASSERT_NO_FATAL_FAILURE(ReaderFixture::SetTipSetting("StartUp", 1));
   }
   HWND Open(const char* folder = kProgramFolder) {
-    launcher_ = Start("launch.exe", "#32770", "", folder);
-    return launcher_;
+    return launcher_ = Start("launch.exe", "#32770", "", folder);
   }
   void CreateSuiteFiles() {
     for (std::size_t i = 2; i < kSuiteFiles.size(); ++i) WriteFile(kSuiteFiles[i], "data\r\n");

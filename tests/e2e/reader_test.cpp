@@ -17,10 +17,7 @@ namespace {
 
 class ReaderTest : public ReaderFixture {
  protected:
-  HWND Open() {
-    reader_ = StartReader();
-    return reader_;
-  }
+  HWND Open() { return reader_ = StartReader(); }
   void Press(int id) { e2e::Press(reader_, id); }
   std::vector<std::string> Text() { return ListLines(reader_, IDC_TEXT_LIST); }
   std::string Heading() {

@@ -25,10 +25,7 @@ class TipTest : public ReaderFixture {
               "; tips for the tests\r\nfirst tip\r\n\r\n indented\r\nsecond tip\r\nthird tip\r\n");
     ASSERT_NO_FATAL_FAILURE(ForgetTipSettings());
   }
-  HWND OpenTip() {
-    tip_ = Start("guide.exe", "#32770", kTipCaption);
-    return tip_;
-  }
+  HWND OpenTip() { return tip_ = Start("guide.exe", "#32770", kTipCaption); }
   HWND tip_ = nullptr;
 };
 
