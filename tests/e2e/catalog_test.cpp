@@ -132,8 +132,7 @@ TEST_F(CatalogTest, DeleteAsksThenRemovesTheSelectedSiteAndSaves) {
 TEST_F(CatalogTest, ConnectSavesAndOpensTheAddressInTheBrowser) {
   // Line ends of another system, so that the save before the browser shows in the files.
   const std::string address = "https://example.org/search?q=two words";
-  WriteCollection({kBuiltInAddress, address}, {kBuiltInDescription, "Two words"}, kCatalogFolder,
-                  "\n");
+  WriteCollectionWithLf({kBuiltInAddress, address}, {kBuiltInDescription, "Two words"});
   const std::string readme = std::string(kProgramFolder) + "Readme.html";
   ASSERT_TRUE(DeleteFileA(readme.c_str()));
   ASSERT_TRUE(Open());

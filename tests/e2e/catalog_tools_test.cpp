@@ -19,12 +19,6 @@ constexpr const char* kCopyright = "Copyright (C) 2026 Lunetar. All rights reser
 constexpr const char* kReport = "C:\\Program Files\\Sarnovo\\report.txt";
 constexpr const char* kTools = "   Tools";
 
-// The installed pair with LF line ends, as another editor writes them: a save by the catalog
-// shows as CR LF.
-void WriteCollectionWithLf(const Lines& addresses, const Lines& descriptions) {
-  CatalogFixture::WriteCollection(addresses, descriptions, kCatalogFolder, "\n");
-}
-
 class NoteTest : public CatalogFixture {
  protected:
   // Selects row and opens its note with the Note button.
