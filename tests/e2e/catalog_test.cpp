@@ -368,12 +368,7 @@ TEST_F(CatalogTest, LauncherAndCatalogHandOverToEachOther) {
   Install("launch.exe", "launch.exe");
   HWND launcher = Start("launch.exe", "#32770", "");
   ASSERT_TRUE(launcher);
-  PostClick(launcher, IDC_START_CATALOG);
-  HWND catalog = WaitForWindow("#32770", "Sarnovo");
-  ASSERT_TRUE(catalog) << "the catalog did not replace the launcher";
-  EXPECT_TRUE(WaitForExit()) << "the launcher still runs";
-  ASSERT_TRUE(CloseByKey(catalog, VK_ESCAPE));
-  EXPECT_TRUE(WaitForWindow("#32770", "")) << "closing the catalog did not bring the launcher back";
+  ASSERT_NO_FATAL_FAILURE(ExpectHandOverAndBack(launcher, IDC_START_CATALOG, "Sarnovo"));
   EXPECT_EQ(Installed("data.ini"), FileOf({kBuiltInAddress}));
 }
 

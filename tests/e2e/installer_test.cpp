@@ -212,11 +212,7 @@ TEST_F(InstallerTest, TheShortcutStartsTheLauncherInTheProgramFolder) {
   ASSERT_NO_FATAL_FAILURE(ReaderFixture::SetTipSetting("StartUp", 1));
   HWND launcher = Start("launch.exe", "#32770", "", shortcut.folder.c_str());
   ASSERT_TRUE(launcher);
-  PostClick(launcher, IDC_START_READER);
-  HWND reader = WaitForWindow("#32770", " Korvadex");
-  ASSERT_TRUE(reader) << "the reader did not replace the launcher";
-  PostKey(reader, VK_ESCAPE);
-  EXPECT_TRUE(WaitForWindow("#32770", "")) << "closing the reader did not bring the launcher back";
+  ExpectHandOverAndBack(launcher, IDC_START_READER, " Korvadex");
 }
 
 TEST_F(InstallerTest, ItsUninstallerLeavesExactlyTheUsersData) {

@@ -68,14 +68,7 @@ TEST_F(LauncherTest, OpensWithAnEmptyCaptionAndTheReaderButtonFocused) {
 
 TEST_F(LauncherTest, ReaderAndLauncherHandOverToEachOther) {
   ASSERT_TRUE(Open());
-  PostClick(launcher_, IDC_START_READER);
-  HWND reader = WaitForWindow("#32770", " Korvadex");
-  ASSERT_TRUE(reader) << "the reader did not replace the launcher";
-  EXPECT_TRUE(WaitForExit()) << "the first launcher still runs";
-  ASSERT_TRUE(CloseByKey(reader, VK_ESCAPE));
-  HWND again = WaitForWindow("#32770", "");
-  ASSERT_TRUE(again) << "closing the reader did not bring the launcher back";
-  EXPECT_NE(again, launcher_);
+  ExpectHandOverAndBack(launcher_, IDC_START_READER, " Korvadex");
 }
 
 TEST_F(LauncherTest, StartButtonsHandOverByBareName) {

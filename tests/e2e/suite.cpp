@@ -162,6 +162,17 @@ bool SuiteTest::Kill() {
   return TerminateProcess(process, 99) && WaitForSingleObject(process, kTimeoutMs) == WAIT_OBJECT_0;
 }
 
+void SuiteTest::ExpectHandOverAndBack(HWND launcher, int button, const char* title) {
+  PostClick(launcher, button);
+  HWND window = WaitForWindow("#32770", title);
+  ASSERT_TRUE(window) << "\"" << title << "\" did not replace the launcher";
+  EXPECT_TRUE(WaitForExit()) << "the launcher still runs";
+  ASSERT_TRUE(CloseByKey(window, VK_ESCAPE));
+  HWND again = WaitForWindow("#32770", "");
+  ASSERT_TRUE(again) << "closing \"" << title << "\" did not bring the launcher back";
+  EXPECT_NE(again, launcher);
+}
+
 std::vector<Record> SuiteTest::Records() const {
   std::vector<Record> records;
   // Only whole lines: a stand-in may be writing its line at this very moment.

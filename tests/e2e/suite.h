@@ -44,6 +44,9 @@ class SuiteTest : public ::testing::Test {
   // Ends the program started last at once, as a crash or a power cut would, and waits until it
   // has ended.
   bool Kill();
+  // Presses the button of launcher, the program started last, that hands over to the program
+  // whose window is titled title; closes that window with Esc and waits for a new launcher.
+  void ExpectHandOverAndBack(HWND launcher, int button, const char* title);
 
   std::vector<Record> Records() const;
   // Waits until the log holds at least count records.
