@@ -159,13 +159,7 @@ TEST_F(CatalogTest, ConnectSavesAndOpensTheAddressInTheBrowser) {
 TEST_F(CatalogTest, ExitSavesAndHandsOverToTheLauncher) {
   ASSERT_TRUE(Open());
   PostClick(catalog_, IDCANCEL);
-  ASSERT_TRUE(WaitForExit()) << "the catalog did not end";
-  std::vector<Record> records = WaitForRecords(1);
-  ASSERT_EQ(records.size(), 1u);
-  EXPECT_EQ(records[0].program, "launch.exe");
-  EXPECT_EQ(records[0].folder + "\\", kProgramFolder);
-  EXPECT_EQ(records[0].arguments,
-            (std::vector<std::string>{"C:\\Program Files\\Lunetar\\launch.exe", "execv"}));
+  ExpectHandOver("launch.exe", {"C:\\Program Files\\Lunetar\\launch.exe", "execv"});
   EXPECT_EQ(PairIn(), PairOf({kBuiltInAddress}, {kBuiltInDescription}));
 
   // With no descriptions the collection is empty: the close box tells so and still hands over.

@@ -24,15 +24,6 @@ class ReaderTest : public ReaderFixture {
     std::vector<std::string> lines = Text();
     return lines.empty() ? "" : lines[0];
   }
-  // Closes the reader the way the user does and checks the hand-over to the launcher.
-  void CloseAndExpectHandOver() {
-    ASSERT_TRUE(WaitForExit()) << "the reader did not end";
-    std::vector<Record> records = WaitForRecords(1);
-    ASSERT_EQ(records.size(), 1u);
-    EXPECT_EQ(records[0].program, "launch.exe");
-    EXPECT_EQ(records[0].folder + "\\", kProgramFolder);
-    EXPECT_EQ(records[0].arguments, (std::vector<std::string>{"launch.exe", "execv"}));
-  }
 
   HWND reader_ = nullptr;
 };
@@ -159,7 +150,7 @@ TEST_F(ReaderTest, EscSavesThePositionAndHandsOverToTheLauncher) {
   ASSERT_TRUE(PickEntry(reader_, IDC_KEYWORD, "grep"));
   Press(IDC_COMMAND);
   PostKey(reader_, VK_ESCAPE);
-  CloseAndExpectHandOver();
+  ExpectHandOver("launch.exe", {"launch.exe", "execv"});
   EXPECT_EQ(FileBytes(PositionFile()), "Links\r\ngrep");
 }
 
@@ -167,7 +158,7 @@ TEST_F(ReaderTest, CloseBoxSavesOnlyWhatAButtonTookIn) {
   ASSERT_TRUE(Open());
   ASSERT_TRUE(PickEntry(reader_, IDC_CHAPTER, "Links"));  // chosen, but no button pressed
   PostMessageA(reader_, WM_SYSCOMMAND, SC_CLOSE, 0);
-  CloseAndExpectHandOver();
+  ExpectHandOver("launch.exe", {"launch.exe", "execv"});
   EXPECT_EQ(FileBytes(PositionFile()), "Preface\r\nintro");
 }
 

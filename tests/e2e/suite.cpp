@@ -173,6 +173,16 @@ void SuiteTest::ExpectHandOverAndBack(HWND launcher, int button, const char* tit
   EXPECT_NE(again, launcher);
 }
 
+void SuiteTest::ExpectHandOver(const std::string& program,
+                               const std::vector<std::string>& arguments) {
+  ASSERT_TRUE(WaitForExit()) << "the program handing over to " << program << " did not end";
+  const std::vector<Record> records = WaitForRecords(1);
+  ASSERT_EQ(records.size(), 1u);
+  EXPECT_EQ(records[0].program, program);
+  EXPECT_EQ(records[0].folder + "\\", kProgramFolder);
+  EXPECT_EQ(records[0].arguments, arguments);
+}
+
 std::vector<Record> SuiteTest::Records() const {
   std::vector<Record> records;
   // Only whole lines: a stand-in may be writing its line at this very moment.
