@@ -20,6 +20,7 @@
 #include "reader_fixture.h"
 #include "resources/launcher_ids.h"
 #include "suite.h"
+#include "texts.h"
 
 namespace e2e {
 namespace {
@@ -263,12 +264,9 @@ TEST_F(InstallerTest, TheLaunchersUninstallRemovesEveryInstalledFileButTheLaunch
 
   HWND launcher = Start("launch.exe", "#32770", "");
   ASSERT_TRUE(launcher);
-  HWND box = PressFor(launcher, IDOK, "Uninstall");
-  ASSERT_TRUE(box);
-  ASSERT_TRUE(Answer(box, IDYES));
-  box = WaitForWindow("#32770", "Uninstall");
-  ASSERT_TRUE(box);
-  ASSERT_TRUE(Answer(box, IDOK));
+  PostClick(launcher, IDOK);
+  ExpectMessage("Uninstall", kUninstallQuestion, IDYES);
+  ExpectMessage("Uninstall", kUninstallDone);
   ASSERT_TRUE(WaitForExit());
   EXPECT_EQ(FolderFiles(kProgramFolder), (Lines{kUninstaller, "launch.exe"}));
 
