@@ -63,24 +63,22 @@ bool EntryExists() {
   if (key) RegCloseKey(key);
   return key != nullptr;
 }
+// A value of the uninstall entry of the given type (RRF_RT_...) into value; false when absent.
+bool ReadEntry(const char* name, DWORD type, void* value, DWORD size) {
+  HKEY key = OpenEntry();
+  const bool found =
+      key && RegGetValueA(key, nullptr, name, type, nullptr, value, &size) == ERROR_SUCCESS;
+  if (key) RegCloseKey(key);
+  return found;
+}
 // A value of the uninstall entry; "<missing>" or -1 when absent.
 std::string EntryString(const char* name) {
   char value[1024] = "";
-  DWORD size = sizeof value;
-  HKEY key = OpenEntry();
-  const bool found = key && RegGetValueA(key, nullptr, name, RRF_RT_REG_SZ, nullptr, value,
-                                         &size) == ERROR_SUCCESS;
-  if (key) RegCloseKey(key);
-  return found ? value : "<missing>";
+  return ReadEntry(name, RRF_RT_REG_SZ, value, sizeof value) ? value : "<missing>";
 }
 long EntryNumber(const char* name) {
   DWORD value = 0;
-  DWORD size = sizeof value;
-  HKEY key = OpenEntry();
-  const bool found = key && RegGetValueA(key, nullptr, name, RRF_RT_REG_DWORD, nullptr, &value,
-                                         &size) == ERROR_SUCCESS;
-  if (key) RegCloseKey(key);
-  return found ? static_cast<long>(value) : -1;
+  return ReadEntry(name, RRF_RT_REG_DWORD, &value, sizeof value) ? static_cast<long>(value) : -1;
 }
 
 struct ShortcutInfo {
