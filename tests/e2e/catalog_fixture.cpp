@@ -41,8 +41,7 @@ void CatalogFixture::AddSite(const std::string& address, const std::string& desc
   ASSERT_TRUE(add);
   SetItemText(add, IDC_SITE_ADDRESS, address);
   SetItemText(add, IDC_SITE_DESCRIPTION, description);
-  PostClick(add, IDOK);
-  ASSERT_TRUE(WaitUntilGone(add));
+  ASSERT_TRUE(Answer(add, IDOK));
 }
 
 void CatalogFixture::Expect(const std::string& text, int answer) {

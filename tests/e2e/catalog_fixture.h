@@ -17,9 +17,8 @@ class CatalogFixture : public SuiteTest {
  protected:
   void SetUp() override;
 
-  HWND StartCatalog() { return Start("sarnovo.exe", "#32770", "Sarnovo"); }
   // Starts the catalog as the window the helpers below drive.
-  HWND Open() { return catalog_ = StartCatalog(); }
+  HWND Open() { return catalog_ = Start("sarnovo.exe", "#32770", "Sarnovo"); }
   Lines Addresses() const;
   Lines Descriptions() const;
   std::string Destination() const;
@@ -67,6 +66,11 @@ class CatalogFixture : public SuiteTest {
   // Writes data.ini and desc.ini in folder, the installed pair by default.
   static void WriteCollection(const Lines& addresses, const Lines& descriptions,
                               const std::string& folder = kCatalogFolder, const char* end = "\r\n");
+  // The installed pair with LF line ends, as another editor writes them: a save by the catalog
+  // shows as CR LF.
+  static void WriteCollectionWithLf(const Lines& addresses, const Lines& descriptions) {
+    WriteCollection(addresses, descriptions, kCatalogFolder, "\n");
+  }
 };
 
 }  // namespace e2e

@@ -24,8 +24,7 @@ class CatalogTest : public CatalogFixture {
     HWND find = PressFor(catalog_, IDC_FIND, "Find Web Site");
     ASSERT_TRUE(find);
     SetItemText(find, IDC_FIND_TEXT, text);
-    PostClick(find, IDOK);
-    ASSERT_TRUE(WaitUntilGone(find));
+    ASSERT_TRUE(Answer(find, IDOK));
   }
   // Waits for the row that Find selects in both lists.
   void ExpectFound(int row, const std::string& destination) {
@@ -133,8 +132,7 @@ TEST_F(CatalogTest, DeleteAsksThenRemovesTheSelectedSiteAndSaves) {
 TEST_F(CatalogTest, ConnectSavesAndOpensTheAddressInTheBrowser) {
   // Line ends of another system, so that the save before the browser shows in the files.
   const std::string address = "https://example.org/search?q=two words";
-  WriteCollection({kBuiltInAddress, address}, {kBuiltInDescription, "Two words"}, kCatalogFolder,
-                  "\n");
+  WriteCollectionWithLf({kBuiltInAddress, address}, {kBuiltInDescription, "Two words"});
   const std::string readme = std::string(kProgramFolder) + "Readme.html";
   ASSERT_TRUE(DeleteFileA(readme.c_str()));
   ASSERT_TRUE(Open());
@@ -161,13 +159,7 @@ TEST_F(CatalogTest, ConnectSavesAndOpensTheAddressInTheBrowser) {
 TEST_F(CatalogTest, ExitSavesAndHandsOverToTheLauncher) {
   ASSERT_TRUE(Open());
   PostClick(catalog_, IDCANCEL);
-  ASSERT_TRUE(WaitForExit()) << "the catalog did not end";
-  std::vector<Record> records = WaitForRecords(1);
-  ASSERT_EQ(records.size(), 1u);
-  EXPECT_EQ(records[0].program, "launch.exe");
-  EXPECT_EQ(records[0].folder + "\\", kProgramFolder);
-  EXPECT_EQ(records[0].arguments,
-            (std::vector<std::string>{"C:\\Program Files\\Lunetar\\launch.exe", "execv"}));
+  ExpectHandOver("launch.exe", {"C:\\Program Files\\Lunetar\\launch.exe", "execv"});
   EXPECT_EQ(PairIn(), PairOf({kBuiltInAddress}, {kBuiltInDescription}));
 
   // With no descriptions the collection is empty: the close box tells so and still hands over.
@@ -245,8 +237,7 @@ TEST_F(CatalogTest, AddChecksTheTextsAndAppendsTheSite) {
   add = PressFor(catalog_, IDC_ADD, "Add Web Site");
   ASSERT_TRUE(add);
   SetItemText(add, IDC_SITE_ADDRESS, "https://cancelled.example/");
-  PostKey(add, VK_ESCAPE);
-  ASSERT_TRUE(WaitUntilGone(add));
+  ASSERT_TRUE(CloseByKey(add, VK_ESCAPE));
   ExpectNoMoreMessages();
   EXPECT_EQ(Addresses().size(), 4u);
   ExpectSelection(1, "abc/page");
@@ -289,8 +280,7 @@ TEST_F(CatalogTest, FindSelectsTheFirstSiteWhoseDescriptionBeginsWithTheText) {
   EXPECT_EQ(Ask(GetDlgItem(find, IDC_FIND_TEXT), EM_GETLIMITTEXT), 150);
   PressExpecting(find, IDOK, kEnterDescription);
   EXPECT_TRUE(IsWindowVisible(find));
-  PostKey(find, VK_ESCAPE);
-  ASSERT_TRUE(WaitUntilGone(find));
+  ASSERT_TRUE(CloseByKey(find, VK_ESCAPE));
   ExpectNoMoreMessages();
   ExpectSelection(LB_ERR, "");
 
@@ -372,13 +362,7 @@ TEST_F(CatalogTest, LauncherAndCatalogHandOverToEachOther) {
   Install("launch.exe", "launch.exe");
   HWND launcher = Start("launch.exe", "#32770", "");
   ASSERT_TRUE(launcher);
-  PostClick(launcher, IDC_START_CATALOG);
-  HWND catalog = WaitForWindow("#32770", "Sarnovo");
-  ASSERT_TRUE(catalog) << "the catalog did not replace the launcher";
-  EXPECT_TRUE(WaitForExit()) << "the launcher still runs";
-  PostKey(catalog, VK_ESCAPE);
-  ASSERT_TRUE(WaitUntilGone(catalog));
-  EXPECT_TRUE(WaitForWindow("#32770", "")) << "closing the catalog did not bring the launcher back";
+  ASSERT_NO_FATAL_FAILURE(ExpectHandOverAndBack(launcher, IDC_START_CATALOG, "Sarnovo"));
   EXPECT_EQ(Installed("data.ini"), FileOf({kBuiltInAddress}));
 }
 

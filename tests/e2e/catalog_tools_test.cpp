@@ -19,12 +19,6 @@ constexpr const char* kCopyright = "Copyright (C) 2026 Lunetar. All rights reser
 constexpr const char* kReport = "C:\\Program Files\\Sarnovo\\report.txt";
 constexpr const char* kTools = "   Tools";
 
-// The installed pair with LF line ends, as another editor writes them: a save by the catalog
-// shows as CR LF.
-void WriteCollectionWithLf(const Lines& addresses, const Lines& descriptions) {
-  CatalogFixture::WriteCollection(addresses, descriptions, kCatalogFolder, "\n");
-}
-
 class NoteTest : public CatalogFixture {
  protected:
   // Selects row and opens its note with the Note button.
@@ -43,8 +37,7 @@ class NoteTest : public CatalogFixture {
     ExpectNoMoreMessages();
   }
   void Cancel(HWND note) {
-    PostClick(note, IDCANCEL);
-    ASSERT_TRUE(WaitUntilGone(note));
+    ASSERT_TRUE(Answer(note, IDCANCEL));
     ExpectNoMoreMessages();
   }
 };
@@ -301,6 +294,24 @@ class ReportTest : public WithTools {
     if (tools) PressExpecting(tools, IDOK, kCompleteReportQuestion, IDYES);
     return tools;
   }
+  // Print with a site selected, then Print All, each refused with message: Print before it saves,
+  // Print All once it has saved. No editor opens.
+  void ExpectBothPrintsRefused(const char* message) {
+    WriteCollectionWithLf({kBuiltInAddress}, {kBuiltInDescription});
+    const std::string unsaved = Installed("data.ini");
+    ASSERT_TRUE(Open());
+    SelectRow(catalog_, IDC_ADDRESSES, 0);
+    PressExpecting(catalog_, IDC_PRINT, message);
+    ExpectNoMoreMessages();
+    EXPECT_EQ(Installed("data.ini"), unsaved) << "Print stops before it saves";
+
+    HWND tools = RunPrintAll();
+    ASSERT_TRUE(tools);
+    Expect(message);
+    CancelToolsAfter(tools);
+    EXPECT_EQ(Installed("data.ini"), FileOf({kBuiltInAddress})) << "Print All saves first";
+    EXPECT_TRUE(Records().empty());
+  }
 };
 
 TEST_F(ReportTest, PrintWritesTheSelectedSiteThenSavesAndOpensTheEditor) {
@@ -326,42 +337,17 @@ TEST_F(ReportTest, PrintWritesTheSelectedSiteThenSavesAndOpensTheEditor) {
 }
 
 TEST_F(ReportTest, WithoutReadmeTxtNothingIsPrintedButPrintAllHasSaved) {
-  WriteCollectionWithLf({kBuiltInAddress}, {kBuiltInDescription});
-  const std::string unsaved = Installed("data.ini");
   ASSERT_TRUE(DeleteFileA((std::string(kProgramFolder) + "Readme.txt").c_str()));
-  ASSERT_TRUE(Open());
-  SelectRow(catalog_, IDC_ADDRESSES, 0);
-  PressExpecting(catalog_, IDC_PRINT, kNoReadmeTxt);
-  ExpectNoMoreMessages();
-  EXPECT_EQ(Installed("data.ini"), unsaved) << "Print stops before it saves";
-
-  HWND tools = RunPrintAll();
-  ASSERT_TRUE(tools);
-  Expect(kNoReadmeTxt);
-  CancelToolsAfter(tools);
-  EXPECT_EQ(Installed("data.ini"), FileOf({kBuiltInAddress})) << "Print All saves first";
+  ASSERT_NO_FATAL_FAILURE(ExpectBothPrintsRefused(kNoReadmeTxt));
   EXPECT_EQ(CatalogFiles(), (Lines{"data.ini", "desc.ini"})) << "no report";
-  EXPECT_TRUE(Records().empty());
 }
 
 TEST_F(ReportTest, AReadOnlyReportStaysAsItWas) {
-  WriteCollectionWithLf({kBuiltInAddress}, {kBuiltInDescription});
-  const std::string unsaved = Installed("data.ini");
   WriteFile(kReport, "the last report");
   ASSERT_TRUE(SetFileAttributesA(kReport, FILE_ATTRIBUTE_READONLY));
-  ASSERT_TRUE(Open());
-  SelectRow(catalog_, IDC_ADDRESSES, 0);
-  PressExpecting(catalog_, IDC_PRINT, kReportNotWritten);
-  ExpectNoMoreMessages();
-  EXPECT_EQ(Installed("data.ini"), unsaved) << "Print stops before it saves";
-
-  HWND tools = RunPrintAll();
-  ASSERT_TRUE(tools);
-  Expect(kReportNotWritten);
-  CancelToolsAfter(tools);
+  ASSERT_NO_FATAL_FAILURE(ExpectBothPrintsRefused(kReportNotWritten));
   EXPECT_EQ(Installed("report.txt"), "the last report");
   EXPECT_EQ(CatalogFiles(), (Lines{"data.ini", "desc.ini", "report.txt"})) << "no temporary left";
-  EXPECT_TRUE(Records().empty());
 }
 
 TEST_F(ReportTest, PrintAllAsksThenReportsTheFilesWhole) {
@@ -428,8 +414,7 @@ TEST_F(ToolsTest, SaveWritesTheInstalledFilesSilentlyAndToolsComesBack) {
   {
     HeldFile inUse(InstalledFile("data.ini"));
     ASSERT_TRUE(inUse.IsHeld());
-    PostClick(tools, IDC_TOOLS_SAVE);
-    Expect(kAddressesNotSaved);
+    PressExpecting(tools, IDC_TOOLS_SAVE, kAddressesNotSaved);
     tools = NextTools(tools);
     ASSERT_TRUE(tools) << "Tools did not come back after a failed Save";
   }
@@ -443,8 +428,7 @@ TEST_F(ToolsTest, RestoreRunsAsTheButtonDoesAndToolsComesBack) {
   ASSERT_TRUE(Open());
   HWND tools = OpenTools();
   ASSERT_TRUE(tools);
-  PostClick(tools, IDC_TOOLS_RESTORE);  // no disk in the drive
-  Expect(kInsertDisk);
+  PressExpecting(tools, IDC_TOOLS_RESTORE, kInsertDisk);  // no disk in the drive
   Expect(kCannotRestoreSites);
   tools = NextTools(tools);
   ASSERT_TRUE(tools) << "Tools did not come back after a failed Restore";
@@ -452,8 +436,7 @@ TEST_F(ToolsTest, RestoreRunsAsTheButtonDoesAndToolsComesBack) {
 
   DriveA::Insert();
   WriteCollection({"https://backed.example/"}, {"Backed up"}, DriveA::kFolder);
-  PostClick(tools, IDC_TOOLS_RESTORE);
-  Expect(kInsertDisk);
+  PressExpecting(tools, IDC_TOOLS_RESTORE, kInsertDisk);
   Expect(kRestored);
   tools = NextTools(tools);
   ASSERT_TRUE(tools) << "Tools did not come back after Restore";
@@ -532,19 +515,13 @@ TEST_F(ToolsTest, SystemMenuAboutEntryOpensTheAboutBox) {
     EXPECT_EQ(ToolTips(about), (Hints{{IDC_ABOUT_OK, "return to Sarnovo"}}));
     EXPECT_EQ(ItemText(about, IDC_ABOUT_OK), "&OK");
     EXPECT_TRUE(FindWindowExA(about, nullptr, "Static", kCopyright)) << "the copyright line";
-    if (command == IDM_ABOUT) {
-      PostClick(about, IDC_ABOUT_OK);
-    } else {
-      PostKey(about, VK_ESCAPE);
-    }
-    ASSERT_TRUE(WaitUntilGone(about));
+    ASSERT_TRUE(command == IDM_ABOUT ? Answer(about, IDC_ABOUT_OK) : CloseByKey(about, VK_ESCAPE));
     ExpectNoMoreMessages();
   }
   HWND about = nullptr;
   PostMessageA(catalog_, WM_SYSCOMMAND, IDM_ABOUT, 0);
   ASSERT_TRUE(about = WaitForWindow("#32770", "Sarnovo 7.0"));
-  PostKey(about, VK_RETURN);
-  ASSERT_TRUE(WaitUntilGone(about)) << "Enter closes the About box";
+  ASSERT_TRUE(CloseByKey(about, VK_RETURN)) << "Enter closes the About box";
 
   // Other system commands keep their usual meaning.
   PostMessageA(catalog_, WM_SYSCOMMAND, SC_MINIMIZE, 0);

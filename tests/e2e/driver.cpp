@@ -244,11 +244,10 @@ std::string WindowText(HWND window) {
 std::string ItemText(HWND dialog, int id) {
   HWND control = GetDlgItem(dialog, id);
   DWORD_PTR length = 0;
-  SendMessageTimeoutW(control, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, kTimeoutMs, &length);
+  SendAndWait(control, WM_GETTEXTLENGTH, 0, 0, &length);
   std::wstring text(length + 1, L'\0');
   DWORD_PTR copied = 0;
-  SendMessageTimeoutW(control, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(&text[0]),
-                      SMTO_NORMAL, kTimeoutMs, &copied);
+  SendAndWait(control, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(&text[0]), &copied);
   text.resize(copied);
   return Narrow(text);
 }
@@ -426,6 +425,11 @@ void PostKey(HWND window, UINT virtualKey) {
   PostMessageA(target, WM_KEYUP, virtualKey, 0xC0000001);
 }
 
+bool CloseByKey(HWND window, UINT virtualKey) {
+  PostKey(window, virtualKey);
+  return WaitUntilGone(window);
+}
+
 // Typed input goes to the foreground window's thread, so the key waits until window is there.
 void TypeKey(HWND window, WORD virtualKey) {
   SetForegroundWindow(window);
@@ -470,16 +474,6 @@ std::string FileBytes(const std::string& path) {
   std::stringstream bytes;
   bytes << in.rdbuf();
   return bytes.str();
-}
-
-std::vector<std::string> FileLines(const std::string& path) {
-  std::vector<std::string> lines;
-  std::istringstream in(FileBytes(path));
-  for (std::string line; std::getline(in, line);) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
-  }
-  return lines;
 }
 
 bool FileExists(const std::string& path) {

@@ -92,13 +92,15 @@ std::pair<int, std::string> ShownHint(HWND dialog, int id);
 
 // The control that has the keyboard focus in window's thread.
 HWND FocusedControl(HWND window);
-// Enter or Esc as the dialog manager sees them: posted to the focused control.
+// Enter or Esc as the dialog manager sees them: posted to the focused control. CloseByKey posts
+// the key to a window that it closes, and returns true once the window is gone.
 void PostKey(HWND window, UINT virtualKey);
+bool CloseByKey(HWND window, UINT virtualKey);
 // A real keystroke (needed for F1): brings window to the front and types the key.
 void TypeKey(HWND window, WORD virtualKey);
 
-// A message box: its text, and an answer by button id (IDOK, IDYES, IDNO); Answer returns true
-// once the box is gone.
+// A message box: its text, and an answer by button id (IDOK, IDYES, IDNO). Answer posts the
+// button's click, to a dialog's button too, and returns true once the window is gone.
 std::string MessageBoxText(HWND box);
 bool Answer(HWND box, int buttonId);
 // Waits for the message box titled title, checks its text and answers it.
@@ -109,8 +111,7 @@ void ExpectMessage(const char* title, const std::string& text, int answer = IDOK
 void ExpectNoMoreMessages(HWND window, WPARAM aboutCommand, const char* aboutTitle,
                           const char* boxTitle);
 
-// Each line of a file, without line ends; empty when the file is missing.
-std::vector<std::string> FileLines(const std::string& path);
+// The file's bytes; empty when the file is missing.
 std::string FileBytes(const std::string& path);
 bool FileExists(const std::string& path);
 void WriteFile(const std::string& path, const std::string& bytes);

@@ -20,6 +20,7 @@
 #include "reader_fixture.h"
 #include "resources/launcher_ids.h"
 #include "suite.h"
+#include "texts.h"
 
 namespace e2e {
 namespace {
@@ -62,24 +63,22 @@ bool EntryExists() {
   if (key) RegCloseKey(key);
   return key != nullptr;
 }
+// A value of the uninstall entry of the given type (RRF_RT_...) into value; false when absent.
+bool ReadEntry(const char* name, DWORD type, void* value, DWORD size) {
+  HKEY key = OpenEntry();
+  const bool found =
+      key && RegGetValueA(key, nullptr, name, type, nullptr, value, &size) == ERROR_SUCCESS;
+  if (key) RegCloseKey(key);
+  return found;
+}
 // A value of the uninstall entry; "<missing>" or -1 when absent.
 std::string EntryString(const char* name) {
   char value[1024] = "";
-  DWORD size = sizeof value;
-  HKEY key = OpenEntry();
-  const bool found = key && RegGetValueA(key, nullptr, name, RRF_RT_REG_SZ, nullptr, value,
-                                         &size) == ERROR_SUCCESS;
-  if (key) RegCloseKey(key);
-  return found ? value : "<missing>";
+  return ReadEntry(name, RRF_RT_REG_SZ, value, sizeof value) ? value : "<missing>";
 }
 long EntryNumber(const char* name) {
   DWORD value = 0;
-  DWORD size = sizeof value;
-  HKEY key = OpenEntry();
-  const bool found = key && RegGetValueA(key, nullptr, name, RRF_RT_REG_DWORD, nullptr, &value,
-                                         &size) == ERROR_SUCCESS;
-  if (key) RegCloseKey(key);
-  return found ? static_cast<long>(value) : -1;
+  return ReadEntry(name, RRF_RT_REG_DWORD, &value, sizeof value) ? static_cast<long>(value) : -1;
 }
 
 struct ShortcutInfo {
@@ -212,11 +211,7 @@ TEST_F(InstallerTest, TheShortcutStartsTheLauncherInTheProgramFolder) {
   ASSERT_NO_FATAL_FAILURE(ReaderFixture::SetTipSetting("StartUp", 1));
   HWND launcher = Start("launch.exe", "#32770", "", shortcut.folder.c_str());
   ASSERT_TRUE(launcher);
-  PostClick(launcher, IDC_START_READER);
-  HWND reader = WaitForWindow("#32770", " Korvadex");
-  ASSERT_TRUE(reader) << "the reader did not replace the launcher";
-  PostKey(reader, VK_ESCAPE);
-  EXPECT_TRUE(WaitForWindow("#32770", "")) << "closing the reader did not bring the launcher back";
+  ExpectHandOverAndBack(launcher, IDC_START_READER, " Korvadex");
 }
 
 TEST_F(InstallerTest, ItsUninstallerLeavesExactlyTheUsersData) {
@@ -267,12 +262,9 @@ TEST_F(InstallerTest, TheLaunchersUninstallRemovesEveryInstalledFileButTheLaunch
 
   HWND launcher = Start("launch.exe", "#32770", "");
   ASSERT_TRUE(launcher);
-  HWND box = PressFor(launcher, IDOK, "Uninstall");
-  ASSERT_TRUE(box);
-  ASSERT_TRUE(Answer(box, IDYES));
-  box = WaitForWindow("#32770", "Uninstall");
-  ASSERT_TRUE(box);
-  ASSERT_TRUE(Answer(box, IDOK));
+  PostClick(launcher, IDOK);
+  ExpectMessage("Uninstall", kUninstallQuestion, IDYES);
+  ExpectMessage("Uninstall", kUninstallDone);
   ASSERT_TRUE(WaitForExit());
   EXPECT_EQ(FolderFiles(kProgramFolder), (Lines{kUninstaller, "launch.exe"}));
 

@@ -36,8 +36,7 @@ class LauncherTest : public SuiteTest {
     ASSERT_NO_FATAL_FAILURE(ReaderFixture::SetTipSetting("StartUp", 1));
   }
   HWND Open(const char* folder = kProgramFolder) {
-    launcher_ = Start("launch.exe", "#32770", "", folder);
-    return launcher_;
+    return launcher_ = Start("launch.exe", "#32770", "", folder);
   }
   void CreateSuiteFiles() {
     for (std::size_t i = 2; i < kSuiteFiles.size(); ++i) WriteFile(kSuiteFiles[i], "data\r\n");
@@ -69,15 +68,7 @@ TEST_F(LauncherTest, OpensWithAnEmptyCaptionAndTheReaderButtonFocused) {
 
 TEST_F(LauncherTest, ReaderAndLauncherHandOverToEachOther) {
   ASSERT_TRUE(Open());
-  PostClick(launcher_, IDC_START_READER);
-  HWND reader = WaitForWindow("#32770", " Korvadex");
-  ASSERT_TRUE(reader) << "the reader did not replace the launcher";
-  EXPECT_TRUE(WaitForExit()) << "the first launcher still runs";
-  PostKey(reader, VK_ESCAPE);
-  ASSERT_TRUE(WaitUntilGone(reader));
-  HWND again = WaitForWindow("#32770", "");
-  ASSERT_TRUE(again) << "closing the reader did not bring the launcher back";
-  EXPECT_NE(again, launcher_);
+  ExpectHandOverAndBack(launcher_, IDC_START_READER, " Korvadex");
 }
 
 TEST_F(LauncherTest, StartButtonsHandOverByBareName) {
@@ -104,10 +95,7 @@ TEST_F(LauncherTest, EnterAtOnceStartsTheReader) {
   Install("recorder.exe", "guide.exe");
   ASSERT_TRUE(Open());
   PostKey(launcher_, VK_RETURN);
-  ASSERT_TRUE(WaitForExit());
-  std::vector<Record> records = WaitForRecords(1);
-  ASSERT_EQ(records.size(), 1u);
-  EXPECT_EQ(records[0].program, "guide.exe");
+  ExpectHandOver("guide.exe", {"guide.exe", "execv"});
 }
 
 TEST_F(LauncherTest, MissingReaderLeavesTheLauncherOpen) {
@@ -117,8 +105,7 @@ TEST_F(LauncherTest, MissingReaderLeavesTheLauncherOpen) {
   EXPECT_TRUE(IsWindowVisible(launcher_));
   EXPECT_TRUE(Records().empty());
   PostClick(launcher_, IDC_START_CATALOG);  // the catalog still starts
-  ASSERT_TRUE(WaitForExit());
-  EXPECT_EQ(WaitForRecords(1).size(), 1u);
+  ExpectHandOver("sarnovo.exe", {"sarnovo.exe", "execv"});
 }
 
 TEST_F(LauncherTest, F1ShowsTheCopyright) {

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "driver.h"
+#include "suite.h"
 
 #include "resources/reader_ids.h"
 namespace reader {
@@ -28,8 +29,6 @@ constexpr int kAdd = IDC_ADD;
 namespace {
 
 using namespace e2e;
-
-constexpr const char* kProgramFolder = "C:\\Program Files\\Lunetar\\";
 
 [[noreturn]] void Fail(const std::string& what) {
   std::printf("failed: %s\n", what.c_str());
@@ -53,10 +52,10 @@ void Photograph(HWND window, const char* name) {
   if (!std::fgets(line, sizeof line, stdin)) Fail("no answer after " + std::string(name));
 }
 
-// Closes a secondary window with Esc and waits until it is gone.
-void Dismiss(HWND window, const char* name) {
-  PostKey(window, VK_ESCAPE);
-  if (!WaitUntilGone(window)) Fail(std::string(name) + " did not close");
+// Photographs a secondary window, then closes it with Esc and waits until it is gone.
+void PhotographAndDismiss(HWND window, const char* name, const std::string& what) {
+  Photograph(window, name);
+  if (!CloseByKey(window, VK_ESCAPE)) Fail(what + " did not close");
 }
 
 HWND Launcher() { return Expect(WaitForWindow("#32770", ""), "the launcher's window"); }
@@ -92,14 +91,11 @@ int main() {
   Photograph(book, "reader");
 
   HWND add = Expect(PressFor(book, reader::kAdd, "   Add Command or Tip"), "Add Command or Tip");
-  Photograph(add, "add-command-or-tip");
-  Dismiss(add, "Add Command or Tip");
+  PhotographAndDismiss(add, "add-command-or-tip", "Add Command or Tip");
   PostMessageA(book, WM_SYSCOMMAND, IDM_ABOUT, 0);
   HWND about = Expect(WaitForWindow("#32770", "About Korvadex"), "the reader's About box");
-  Photograph(about, "reader-about");
-  Dismiss(about, "the reader's About box");
-  PostKey(book, VK_ESCAPE);
-  if (!WaitUntilGone(book)) Fail("the reader did not close");
+  PhotographAndDismiss(about, "reader-about", "the reader's About box");
+  if (!CloseByKey(book, VK_ESCAPE)) Fail("the reader did not close");
 
   launcher = Launcher();
   PostClick(launcher, IDC_START_CATALOG);
@@ -117,20 +113,16 @@ int main() {
                  {IDC_TOOLS, "   Tools", "tools"}};
   for (const auto& dialog : dialogs) {
     HWND window = Expect(PressFor(catalog, dialog.button, dialog.title), dialog.title);
-    Photograph(window, dialog.name);
-    Dismiss(window, dialog.title);
+    PhotographAndDismiss(window, dialog.name, dialog.title);
   }
   PostMessageA(catalog, WM_SYSCOMMAND, IDM_ABOUT, 0);
   about = Expect(WaitForWindow("#32770", "Sarnovo 7.0"), "the catalog's About box");
-  Photograph(about, "catalog-about");
-  Dismiss(about, "the catalog's About box");
+  PhotographAndDismiss(about, "catalog-about", "the catalog's About box");
 
   // Exit saves the collection and brings the launcher back, which Esc then closes.
-  PostClick(catalog, IDCANCEL);
-  if (!WaitUntilGone(catalog)) Fail("the catalog did not close");
+  if (!Answer(catalog, IDCANCEL)) Fail("the catalog did not close");
   launcher = Launcher();
-  PostKey(launcher, VK_ESCAPE);
-  if (!WaitUntilGone(launcher)) Fail("the launcher did not close");
+  if (!CloseByKey(launcher, VK_ESCAPE)) Fail("the launcher did not close");
   std::printf("done\n");
   std::fflush(stdout);
   return 0;

@@ -162,6 +162,27 @@ bool SuiteTest::Kill() {
   return TerminateProcess(process, 99) && WaitForSingleObject(process, kTimeoutMs) == WAIT_OBJECT_0;
 }
 
+void SuiteTest::ExpectHandOverAndBack(HWND launcher, int button, const char* title) {
+  PostClick(launcher, button);
+  HWND window = WaitForWindow("#32770", title);
+  ASSERT_TRUE(window) << "\"" << title << "\" did not replace the launcher";
+  EXPECT_TRUE(WaitForExit()) << "the launcher still runs";
+  ASSERT_TRUE(CloseByKey(window, VK_ESCAPE));
+  HWND again = WaitForWindow("#32770", "");
+  ASSERT_TRUE(again) << "closing \"" << title << "\" did not bring the launcher back";
+  EXPECT_NE(again, launcher);
+}
+
+void SuiteTest::ExpectHandOver(const std::string& program,
+                               const std::vector<std::string>& arguments) {
+  ASSERT_TRUE(WaitForExit()) << "the program handing over to " << program << " did not end";
+  const std::vector<Record> records = WaitForRecords(1);
+  ASSERT_EQ(records.size(), 1u);
+  EXPECT_EQ(records[0].program, program);
+  EXPECT_EQ(records[0].folder + "\\", kProgramFolder);
+  EXPECT_EQ(records[0].arguments, arguments);
+}
+
 std::vector<Record> SuiteTest::Records() const {
   std::vector<Record> records;
   // Only whole lines: a stand-in may be writing its line at this very moment.

@@ -44,6 +44,12 @@ class SuiteTest : public ::testing::Test {
   // Ends the program started last at once, as a crash or a power cut would, and waits until it
   // has ended.
   bool Kill();
+  // Presses the button of launcher, the program started last, that hands over to the program
+  // whose window is titled title; closes that window with Esc and waits for a new launcher.
+  void ExpectHandOverAndBack(HWND launcher, int button, const char* title);
+  // Waits for the program started last to end, and checks that it handed over: the stand-ins
+  // were started once, as program in the program folder with arguments as its argument vector.
+  void ExpectHandOver(const std::string& program, const std::vector<std::string>& arguments);
 
   std::vector<Record> Records() const;
   // Waits until the log holds at least count records.

@@ -17,6 +17,17 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
+// A collection's two lists, compared and printed as one.
+std::pair<Lines, Lines> Lists(const Collection& collection) {
+  return {collection.addresses, collection.descriptions};
+}
+// The collection with one site more, at the end of both lists.
+Collection With(Collection collection, const std::string& address, const std::string& description) {
+  collection.addresses.push_back(address);
+  collection.descriptions.push_back(description);
+  return collection;
+}
+
 TEST(FindPrefix, FirstEntryThatBeginsWithTheTextInAnyCase) {
   const Lines list = {"Alpha/page", "xabc", "ABCD", "abcde", "a{b", "\xDC" "ber uns", "\xF7 by"};
   const struct {
@@ -51,13 +62,8 @@ TEST(BuiltInEntry, AppendedToTheEndOfBothListsUnlessAnAddressBeginsWithIt) {
   for (const auto& c : cases) {
     Collection collection = c.before;
     EXPECT_EQ(EnsureBuiltInEntry(collection), c.appended);
-    Collection expected = c.before;
-    if (c.appended) {
-      expected.addresses.push_back(kBuiltInAddress);
-      expected.descriptions.push_back(kBuiltInDescription);
-    }
-    EXPECT_EQ(collection.addresses, expected.addresses);
-    EXPECT_EQ(collection.descriptions, expected.descriptions);
+    EXPECT_EQ(Lists(collection),
+              Lists(c.appended ? With(c.before, kBuiltInAddress, kBuiltInDescription) : c.before));
   }
 }
 
@@ -247,8 +253,7 @@ TEST_F(CollectionFilesTest, ReadsBothFilesBeforeChangingTheCollection) {
     if (c.descriptions) WriteBytes(files_.descriptions, c.descriptions);
     Collection collection = held;
     EXPECT_EQ(ReadCollectionFiles(files_, collection), c.outcome);
-    EXPECT_EQ(collection.addresses, c.after.addresses);
-    EXPECT_EQ(collection.descriptions, c.after.descriptions);
+    EXPECT_EQ(Lists(collection), Lists(c.after));
   }
 }
 
@@ -434,8 +439,7 @@ TEST_F(CollectionFilesTest, StartUpNamesAFileThatIsThereButCannotBeRead) {
     EXPECT_EQ(unread, c.addressesUnread      ? files_.addresses
                       : c.descriptionsUnread ? files_.descriptions
                                              : "");
-    EXPECT_EQ(collection.addresses, c.after.addresses);
-    EXPECT_EQ(collection.descriptions, c.after.descriptions);
+    EXPECT_EQ(Lists(collection), Lists(c.after));
   }
   EXPECT_EQ(texts::UnreadableCollection("C:\\S\\data.ini"),
             "Can not read your web collection from C:\\S\\data.ini.\nPlease close the program "
@@ -460,18 +464,11 @@ TEST(SiteEdits, AddKeepsTheDuplicateRuleAndRemoveTakesOnlyWholeRows) {
       {"c", true},
   };
   for (const auto& add : adds) {
+    SCOPED_TRACE(add.address);
     Collection collection = start;
-    const std::string refusal = AddSite(collection, add.address, "new");
-    EXPECT_EQ(refusal, add.added ? "" : "You already have " + add.address +
-                                            " in your web collection.    ")
-        << add.address;
-    Collection expected = start;
-    if (add.added) {
-      expected.addresses.push_back(add.address);
-      expected.descriptions.push_back("new");
-    }
-    EXPECT_EQ(collection.addresses, expected.addresses) << add.address;
-    EXPECT_EQ(collection.descriptions, expected.descriptions) << add.address;
+    EXPECT_EQ(AddSite(collection, add.address, "new"),
+              add.added ? "" : "You already have " + add.address + " in your web collection.    ");
+    EXPECT_EQ(Lists(collection), Lists(add.added ? With(start, add.address, "new") : start));
   }
 
   const Collection uneven = {{"a", "b", "c"}, {"A", "B"}};
@@ -482,20 +479,18 @@ TEST(SiteEdits, AddKeepsTheDuplicateRuleAndRemoveTakesOnlyWholeRows) {
       {0, {{"b", "c"}, {"B"}}}, {1, {{"a", "c"}, {"A"}}}, {2, {}}, {-1, {}}, {3, {}},
   };
   for (const auto& removal : removals) {
+    SCOPED_TRACE(removal.row);
     Collection collection = uneven;
     const bool site = !removal.after.addresses.empty();
-    EXPECT_EQ(IsSite(uneven, removal.row), site) << removal.row;
-    EXPECT_EQ(RemoveSite(collection, removal.row), site) << removal.row;
-    const Collection& expected = site ? removal.after : uneven;
-    EXPECT_EQ(collection.addresses, expected.addresses) << removal.row;
-    EXPECT_EQ(collection.descriptions, expected.descriptions) << removal.row;
+    EXPECT_EQ(IsSite(uneven, removal.row), site);
+    EXPECT_EQ(RemoveSite(collection, removal.row), site);
+    EXPECT_EQ(Lists(collection), Lists(site ? removal.after : uneven));
   }
 
-  const std::string empty = "Your web collection is empty.    ";
   EXPECT_EQ(BackupRefusal(start), "");
-  EXPECT_EQ(BackupRefusal({{"a"}, {}}), empty);
-  EXPECT_EQ(BackupRefusal({{}, {"A"}}), empty);
-  EXPECT_EQ(BackupRefusal({}), empty);
+  for (const Collection& half : {Collection{{"a"}, {}}, Collection{{}, {"A"}}, Collection{}}) {
+    EXPECT_EQ(BackupRefusal(half), "Your web collection is empty.    ");
+  }
 }
 
 }  // namespace
