@@ -27,7 +27,9 @@ bool CAddSiteDlg::OnInitDialog() {
   return true;
 }
 
-bool CAddSiteDlg::RefusesFields() { return ShowRefusal(AddSiteRefusal(m_strAddress, m_strDescription)); }
+bool CAddSiteDlg::RefusesFields() {
+  return ShowRefusal(AddSiteRefusal(m_strAddress, m_strDescription));
+}
 
 void CAddSiteDlg::OnCancel() {
   m_strAddress.clear();

@@ -14,6 +14,7 @@
 #include "common/disk_files.h"
 #include "common/file_replace.h"
 #include "common/programs.h"
+#include "common/scope_exit.h"
 #include "common/suite.h"
 #include "resources/catalog_ids.h"
 
@@ -220,9 +221,8 @@ bool CCatalogDlg::SaveCollection() {
 // The save that the commands make on their way: only a failure is told.
 bool CCatalogDlg::QuietSave() {
   m_bConfirmSave = 0;
-  const bool saved = SaveCollection();
-  m_bConfirmSave = 1;
-  return saved;
+  const ScopeExit confirmAgain([this] { m_bConfirmSave = 1; });
+  return SaveCollection();
 }
 
 void CCatalogDlg::OnBackup() {
@@ -233,13 +233,14 @@ void CCatalogDlg::OnBackup() {
   m_bSaveToBackup = 1;
   m_bLoadFromBackup = 1;
   m_bSaved = 0;
-  m_bConfirmSave = 0;
+  // However Backup ends, an exception included, the saves after it go to the installed files.
+  const ScopeExit installedAgain([this] {
+    m_bSaveToBackup = 0;
+    m_bLoadFromBackup = 0;
+  });
   ShowInformation(texts::kInsertDisk);
-  SaveCollection();
-  m_bConfirmSave = 1;
+  QuietSave();
   if (m_bSaved) ShowInformation(texts::kBackupDone);
-  m_bSaveToBackup = 0;
-  m_bLoadFromBackup = 0;
   UpdateData(false);
 }
 
@@ -249,13 +250,16 @@ void CCatalogDlg::OnRestore() {
   if (!UpdateData(true)) return;
   m_bSaveToBackup = 1;
   m_bLoadFromBackup = 1;
+  // However Restore ends, the loads and saves after it use the installed files.
+  const ScopeExit installedAgain([this] {
+    m_bSaveToBackup = 0;
+    m_bLoadFromBackup = 0;
+  });
   ShowInformation(texts::kInsertDisk);
   if (LoadCollection()) {
     m_strUnreadFile.clear();  // a whole collection again, the user's choice
     ShowInformation(texts::kRestored);
   }
-  m_bSaveToBackup = 0;
-  m_bLoadFromBackup = 0;
   m_strDestination.clear();
   UpdateData(false);
 }
@@ -334,9 +338,7 @@ void CCatalogDlg::OnOK() {
 void CCatalogDlg::OnCancel() {
   m_bSaveToBackup = 0;
   m_bLoadFromBackup = 0;
-  m_bConfirmSave = 0;
-  SaveCollection();
-  m_bConfirmSave = 1;
+  QuietSave();
   CMainDialog::OnCancel();
   HandOver(LUNETAR_PROGRAM_FOLDER LUNETAR_LAUNCHER_PROGRAM);
 }

@@ -114,7 +114,7 @@ struct SaveFiles {
 
 SaveOutcome SaveCollectionFiles(const Collection& collection, const CollectionFiles& files,
                                 ReplaceFileFunction replace) {
-  if (collection.addresses.empty() || collection.descriptions.empty()) return SaveOutcome::Empty;
+  if (IsEmptyCollection(collection)) return SaveOutcome::Empty;
   // A save cut off while it replaced the files must be put right first: this one would move the
   // current desc.ini over the only copy of the earlier descriptions. Temporaries alone are simply
   // written anew.
@@ -236,6 +236,10 @@ std::string FindSiteRefusal(const std::string& description) {
   return "";
 }
 
+bool IsEmptyCollection(const Collection& collection) {
+  return collection.addresses.empty() || collection.descriptions.empty();
+}
+
 bool IsSite(const Collection& collection, int row) {
   return row >= 0 && static_cast<std::size_t>(row) < collection.addresses.size() &&
          static_cast<std::size_t>(row) < collection.descriptions.size();
@@ -251,9 +255,7 @@ std::string AddSite(Collection& collection, const std::string& address,
 
 std::string DeleteRefusal(const Collection& collection, const std::string& destination) {
   if (destination == kBuiltInAddress) return texts::kCannotDelete;
-  if (collection.addresses.empty() || collection.descriptions.empty()) {
-    return texts::kEmptyCollection;
-  }
+  if (IsEmptyCollection(collection)) return texts::kEmptyCollection;
   if (FindPrefix(collection.addresses, destination) == -1) return texts::kSelectFirstToDelete;
   return "";
 }
@@ -267,9 +269,7 @@ bool RemoveSite(Collection& collection, int row) {
 }
 
 std::string BackupRefusal(const Collection& collection) {
-  if (collection.addresses.empty() || collection.descriptions.empty()) {
-    return texts::kEmptyCollection;
-  }
+  if (IsEmptyCollection(collection)) return texts::kEmptyCollection;
   return "";
 }
 

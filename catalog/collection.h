@@ -120,6 +120,8 @@ std::string DeleteRefusal(const Collection& collection, const std::string& desti
 // backup; "" when it may be saved there.
 std::string BackupRefusal(const Collection& collection);
 
+// A collection that holds no entry in either list has no site to save, back up or delete.
+bool IsEmptyCollection(const Collection& collection);
 // Whether row holds a site in both lists. Files edited by hand can give the two lists different
 // lengths; a row beyond the shorter one has no partner and is no site.
 bool IsSite(const Collection& collection, int row);

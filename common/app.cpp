@@ -7,6 +7,7 @@
 
 #include "common/dialog.h"
 #include "common/message_box.h"
+#include "common/scope_exit.h"
 #include "common/system_library.h"
 
 namespace lunetar {
@@ -63,11 +64,8 @@ int CApp::Run(HINSTANCE instance) {
 
 INT_PTR CApp::RunMainDialog(CDialog& dialog) {
   // Cleared however the run ends, so no later dialog takes a window that is gone as its owner.
-  struct MainWindow {
-    CDialog*& main;
-    ~MainWindow() { main = nullptr; }
-  } running{m_pMainWnd};
   m_pMainWnd = &dialog;
+  const ScopeExit cleared([this] { m_pMainWnd = nullptr; });
   return dialog.DoModal();
 }
 
@@ -114,19 +112,17 @@ bool CApp::WriteProfileString(const char* section, const char* entry,
                          value.c_str(), static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
 }
 
-void ReportException() {
-  std::string text;
+void ReportException() noexcept {
+  // Called from a catch block, so nothing here may throw again: fixed texts, no allocation.
+  const char* text = "The command could not be completed.    ";
   try {
     throw;
   } catch (const std::bad_alloc&) {
     text = kLowMemoryText;
-  } catch (const std::exception& error) {
-    text = std::string("The command could not be completed: ") + error.what() + "    ";
   } catch (...) {
-    text = "The command could not be completed.    ";
   }
   const char* title = g_app ? g_app->Name().c_str() : "";
-  ShowMessage(text.c_str(), title, MB_ICONERROR | MB_OK);
+  ShowMessage(text, title, MB_ICONERROR | MB_OK);
 }
 
 std::string LoadResourceString(int id) {

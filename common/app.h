@@ -57,10 +57,11 @@ class CApp {
   std::string m_strCommandLine;
 };
 
-// Tells the user of the exception being handled, once, with the program's name as the title: for
-// a catch block where the exception ends a command or the program. Lack of memory is told in the
-// suite's own words.
-void ReportException();
+// Tells the user of the exception being handled, once, with the program's name as the title, as
+// the framework's messages are: for a catch block where the exception ends a command or the
+// program. Lack of memory is told in the suite's own words; anything else as a command that could
+// not be completed.
+void ReportException() noexcept;
 
 // The program's string resource id, whatever its length; "" when there is none. (Not called
 // LoadString: <windows.h> makes that name a macro.)

@@ -21,27 +21,11 @@ void CListBox::AddString(const char* text) {
 
 int CListBox::GetCount() const { return static_cast<int>(Send(LB_GETCOUNT)); }
 
-std::string CListBox::GetText(int index) const {
-  LRESULT length = Send(LB_GETTEXTLEN, index);
-  if (length == LB_ERR) return {};
-  std::vector<char> text(length + 1);
-  Send(LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
-  return text.data();
-}
-
 int CListBox::GetCurSel() const { return static_cast<int>(Send(LB_GETCURSEL)); }
 
 bool CListBox::SetCurSel(int index) { return Send(LB_SETCURSEL, index) != LB_ERR; }
 
 int CListBox::DeleteString(int index) { return static_cast<int>(Send(LB_DELETESTRING, index)); }
-
-int CListBox::FindString(int startAfter, const char* text) const {
-  return static_cast<int>(Send(LB_FINDSTRING, startAfter, reinterpret_cast<LPARAM>(text)));
-}
-
-int CListBox::FindStringExact(int startAfter, const char* text) const {
-  return static_cast<int>(Send(LB_FINDSTRINGEXACT, startAfter, reinterpret_cast<LPARAM>(text)));
-}
 
 void CListBox::FitHorizontalExtent(const std::vector<std::string>& texts) {
   // A text's width is the sum of its characters' widths, as the list draws it: the widths are

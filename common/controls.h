@@ -1,6 +1,7 @@
 // The controls of a dialog that the programs drive: list boxes and drop-down lists. Each wraps the
-// control's window, which the dialog's data exchange attaches (CDataExchange::List, DropDown);
-// positions count from 0, and -1 stands for no entry, as the controls themselves report it.
+// control's window: a list box member is attached by the dialog's data exchange
+// (CDataExchange::List), a drop-down is wrapped where it is used (CComboBox(GetDlgItem(id))).
+// Positions count from 0, and -1 stands for no entry, as the controls themselves report it.
 #pragma once
 
 #include <windows.h>
@@ -33,7 +34,6 @@ class CListBox : public CControl {
   void ResetContent();
   void AddString(const char* text);
   int GetCount() const;
-  std::string GetText(int index) const;
   // The selected entry, or -1 when none is.
   int GetCurSel() const;
   // Selects the entry at index and scrolls it into view; -1 selects nothing. Returns false for -1
@@ -41,12 +41,6 @@ class CListBox : public CControl {
   bool SetCurSel(int index);
   // Removes the entry at index. Returns the number of entries left, or -1 when index is no entry.
   int DeleteString(int index);
-  // The first entry after startAfter that begins with text, letters compared without regard to
-  // case, the search going on from the top after the last entry (startAfter -1: the whole list
-  // from the top); -1 when none does.
-  int FindString(int startAfter, const char* text) const;
-  // The same for an entry that equals text, without regard to case.
-  int FindStringExact(int startAfter, const char* text) const;
   // Lets the horizontal scroll bar reach the end of the widest of texts, in the list's font.
   void FitHorizontalExtent(const std::vector<std::string>& texts);
 };

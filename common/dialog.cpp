@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "common/app.h"
+#include "common/scope_exit.h"
 
 namespace lunetar {
 
@@ -30,19 +31,15 @@ INT_PTR CDialog::DoModal() {
 
   // However the loop ends, an exception on its way to WinMain included, the owner is enabled
   // before the dialog goes, so that the activation returns to it.
-  struct Ending {
-    CDialog& dialog;
-    HWND owner;
-    bool ownerWasEnabled;
-    ~Ending() {
-      if (ownerWasEnabled) EnableWindow(owner, TRUE);
-      dialog.m_toolTip.Destroy();
-      if (HWND gone = dialog.m_hWnd) {
-        dialog.m_hWnd = nullptr;
-        DestroyWindow(gone);
-      }
+  const bool ownerWasEnabled = owner && !EnableWindow(owner, FALSE);
+  const ScopeExit ending([this, owner, ownerWasEnabled] {
+    if (ownerWasEnabled) EnableWindow(owner, TRUE);
+    m_toolTip.Destroy();
+    if (HWND gone = m_hWnd) {
+      m_hWnd = nullptr;
+      DestroyWindow(gone);
     }
-  } ending{*this, owner, owner && !EnableWindow(owner, FALSE)};
+  });
 
   if (!m_bEnded) ShowWindow(window, SW_SHOW);
   RunLoop();
@@ -93,6 +90,13 @@ bool CDialog::UpdateData(bool takeIn) {
 void CDialog::EnableItem(int id, bool enable) { EnableWindow(GetDlgItem(id), enable); }
 
 void CDialog::ShowItem(int id, bool show) { ShowWindow(GetDlgItem(id), show ? SW_SHOW : SW_HIDE); }
+
+RECT CDialog::GetItemRect(int id) const {
+  RECT area = {};
+  GetWindowRect(GetDlgItem(id), &area);
+  MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&area), 2);
+  return area;
+}
 
 std::string CDialog::GetItemText(int id) const {
   HWND control = GetDlgItem(id);

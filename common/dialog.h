@@ -49,6 +49,8 @@ class CDialog {
   HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
   void EnableItem(int id, bool enable);
   void ShowItem(int id, bool show);
+  // Where the control lies in the dialog's client area.
+  RECT GetItemRect(int id) const;
   std::string GetItemText(int id) const;
   void SetItemText(int id, const std::string& text);
   // How many characters an edit field takes when typed into.

@@ -129,9 +129,7 @@ bool CTipOfTheDayDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRES
 // The picture area: white, the bulb in its top-left corner and the heading beside it.
 void CTipOfTheDayDlg::OnPaint() {
   CPaintDC dc(m_hWnd);
-  RECT area;
-  GetWindowRect(GetDlgItem(IDC_TIP_PICTURE), &area);
-  MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&area), 2);
+  const RECT area = GetItemRect(IDC_TIP_PICTURE);
   const CGdiObject<HBRUSH> white(CreateSolidBrush(RGB(255, 255, 255)));
   FillRect(dc, &area, white);
 

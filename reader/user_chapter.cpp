@@ -18,7 +18,8 @@ UserEntryAdd AddUserEntry(const std::string& path, const std::string& entry,
   if (ReadUserChapter(path, lines) == FileRead::Unreadable) return UserEntryAdd::Unreadable;
   lines.push_back(entry);
   lines.push_back("");
-  return SaveFileBytes(path, JoinLines(lines), replace) ? UserEntryAdd::Added : UserEntryAdd::NotSaved;
+  return SaveFileBytes(path, JoinLines(lines), replace) ? UserEntryAdd::Added
+                                                        : UserEntryAdd::NotSaved;
 }
 
 std::string UserEntryFailureMessage(UserEntryAdd outcome, const std::string& path) {

@@ -449,7 +449,6 @@ TEST_F(CollectionFilesTest, StartUpNamesAFileThatIsThereButCannotBeRead) {
             "close the program that uses C:\\S\\desc.ini and start Sarnovo again.    ");
 }
 
-}  // namespace
 // The window's edits: Add appends to both lists unless an address begins with the new one, Delete
 // removes a row only where both lists have it, and Backup refuses a collection missing a half.
 TEST(SiteEdits, AddKeepsTheDuplicateRuleAndRemoveTakesOnlyWholeRows) {
@@ -494,3 +493,4 @@ TEST(SiteEdits, AddKeepsTheDuplicateRuleAndRemoveTakesOnlyWholeRows) {
 }
 
 }  // namespace
+}  // namespace lunetar
