@@ -5,7 +5,7 @@
 //             the window is shown, and sets their horizontal extent to the widest line, as the
 //             catalog does;
 //   Add       takes the two texts from Add Web Site, refuses an address that begins one of the
-//             collection, writes both files with the new line (each to a temporary file forced
+//             collection, appends the site to both lists, writes both files with the new line (each to a temporary file forced
 //             to the disk), replaces the pair so that a cut leaves a pair that belongs together
 //             (ReplacePair), shows the same message box, then reads both files again and refills
 //             both lists;
@@ -234,6 +234,12 @@ void OnAdd(HWND dialog) {
   if (!AskTexts(dialog, IDD_ADD_SITE, site)) return;
   // The catalog keeps no site twice: an address that begins one of the collection is refused.
   if (FindPrefix(g_collection.addresses, site.first) != -1) return;
+  // The new site goes to the end of both lists before the save, as the catalog's Add puts it
+  // there: a failed save keeps it in the lists for the next one.
+  SendDlgItemMessageA(dialog, IDC_ADDRESSES, LB_ADDSTRING, 0,
+                      reinterpret_cast<LPARAM>(site.first.c_str()));
+  SendDlgItemMessageA(dialog, IDC_DESCRIPTIONS, LB_ADDSTRING, 0,
+                      reinterpret_cast<LPARAM>(site.second.c_str()));
   if (!WriteLines(kDescriptions, g_collection.descriptions, site.second) ||
       !WriteLines(kAddresses, g_collection.addresses, site.first) || !ReplacePair()) {
     return;
