@@ -81,8 +81,7 @@ bool CCatalogDlg::OnInitDialog() {
     m_listAddresses.AddString(kBuiltInAddress);
     m_listDescriptions.AddString(kBuiltInDescription);
   }
-  m_bSaveToBackup = 0;
-  m_bLoadFromBackup = 0;
+  UseInstalledFiles();
   if (!m_strUnreadFile.empty()) PostToSelf(kReportUnreadFile);
   return true;
 }
@@ -218,6 +217,11 @@ bool CCatalogDlg::SaveCollection() {
   return true;
 }
 
+void CCatalogDlg::UseInstalledFiles() {
+  m_bSaveToBackup = 0;
+  m_bLoadFromBackup = 0;
+}
+
 // The save that the commands make on their way: only a failure is told.
 bool CCatalogDlg::QuietSave() {
   m_bConfirmSave = 0;
@@ -234,10 +238,7 @@ void CCatalogDlg::OnBackup() {
   m_bLoadFromBackup = 1;
   m_bSaved = 0;
   // However Backup ends, an exception included, the saves after it go to the installed files.
-  const ScopeExit installedAgain([this] {
-    m_bSaveToBackup = 0;
-    m_bLoadFromBackup = 0;
-  });
+  const ScopeExit installedAgain([this] { UseInstalledFiles(); });
   ShowInformation(texts::kInsertDisk);
   QuietSave();
   if (m_bSaved) ShowInformation(texts::kBackupDone);
@@ -251,10 +252,7 @@ void CCatalogDlg::OnRestore() {
   m_bSaveToBackup = 1;
   m_bLoadFromBackup = 1;
   // However Restore ends, the loads and saves after it use the installed files.
-  const ScopeExit installedAgain([this] {
-    m_bSaveToBackup = 0;
-    m_bLoadFromBackup = 0;
-  });
+  const ScopeExit installedAgain([this] { UseInstalledFiles(); });
   ShowInformation(texts::kInsertDisk);
   if (LoadCollection()) {
     m_strUnreadFile.clear();  // a whole collection again, the user's choice
@@ -336,8 +334,7 @@ void CCatalogDlg::OnOK() {
 // Exit: the collection is written first, because a successful hand-over ends this process at
 // once. A failed save is told and does not keep the user in the catalog.
 void CCatalogDlg::OnCancel() {
-  m_bSaveToBackup = 0;
-  m_bLoadFromBackup = 0;
+  UseInstalledFiles();
   QuietSave();
   CMainDialog::OnCancel();
   HandOver(LUNETAR_PROGRAM_FOLDER LUNETAR_LAUNCHER_PROGRAM);
@@ -348,8 +345,7 @@ void CCatalogDlg::OnDelete() {
   if (RefusedForIncompleteCollection()) return;
   if (ShowRefusal(DeleteRefusal(m_collection, m_strDestination))) return;
   if (!AskYesNo(texts::DeleteQuestion(m_strDestination))) return;
-  m_bSaveToBackup = 0;
-  m_bLoadFromBackup = 0;
+  UseInstalledFiles();
   const std::string deleted = texts::Deleted(m_strDestination);
   // The selected row is the one the destination names.
   const int row = m_listAddresses.GetCurSel();
@@ -375,8 +371,7 @@ void CCatalogDlg::OnAdd() {
   if (!UpdateData(true)) return;
   // A cancelled dialog leaves both texts empty.
   if (add.m_strAddress.empty() && add.m_strDescription.empty()) return;
-  m_bSaveToBackup = 0;
-  m_bLoadFromBackup = 0;
+  UseInstalledFiles();
   if (!ShowRefusal(AddSite(m_collection, add.m_strAddress, add.m_strDescription))) {
     m_listAddresses.AddString(add.m_strAddress.c_str());
     m_listDescriptions.AddString(add.m_strDescription.c_str());
@@ -484,8 +479,7 @@ void CCatalogDlg::OnTools() {
         break;
       case CToolsDlg::kSave:
         // The installed files, whatever a Backup or Restore left in the flags.
-        m_bSaveToBackup = 0;
-        m_bLoadFromBackup = 0;
+        UseInstalledFiles();
         QuietSave();
         Sleep(kToolsSavePauseMs);
         break;

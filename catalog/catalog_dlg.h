@@ -39,6 +39,8 @@ class CCatalogDlg : public CMainDialog {
   // Both return whether the collection is now on disk.
   bool SaveCollection();
   bool QuietSave();
+  // Lowers both backup flags: the saves and loads that follow use the installed files.
+  void UseInstalledFiles();
   void ShowCollection();
 
   // Selects row in both lists and shows its address as the destination; a row that has no
