@@ -5,10 +5,10 @@
 //             the window is shown, and sets their horizontal extent to the widest line, as the
 //             catalog does;
 //   Add       takes the two texts from Add Web Site, refuses an address that begins one of the
-//             collection, appends the site to both lists, writes both files with the new line (each to a temporary file forced
-//             to the disk), replaces the pair so that a cut leaves a pair that belongs together
-//             (ReplacePair), shows the same message box, then reads both files again and refills
-//             both lists;
+//             collection, appends the site to both lists, writes both files with the new line
+//             (each to a temporary file forced to the disk), replaces the pair so that a cut
+//             leaves a pair that belongs together (ReplacePair), shows the same message box,
+//             then reads both files again and refills both lists;
 //   Find      takes the text from Find Web Site, finds the first description that begins with it
 //             (letters compared without regard to case, by the catalog's table of the code
 //             page's letters) by a bare scan of the lines in memory, and selects its row in both
