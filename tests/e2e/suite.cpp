@@ -137,8 +137,17 @@ HWND SuiteTest::Start(const std::string& program, const char* className, const c
   std::string commandLine = arguments.empty() ? program : program + " " + arguments;
   const std::string path = std::string(kProgramFolder) + program;
   PROCESS_INFORMATION process = {};
-  if (!CreateProcessA(path.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder,
-                      &startup, &process)) {
+  // Now and then, after many starts, Wine fails a start with ERROR_INTERNAL_ERROR before the new
+  // process has run any of its own code (it fails while the process is made); that start is
+  // made again. A program that cannot start fails every time, and still fails the test.
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    if (CreateProcessA(path.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder,
+                       &startup, &process) ||
+        GetLastError() != ERROR_INTERNAL_ERROR) {
+      break;
+    }
+  }
+  if (!process.hProcess) {
     ADD_FAILURE() << "cannot start " << path << " (error " << GetLastError() << ")";
     return nullptr;
   }
