@@ -170,7 +170,7 @@ int main(int argc, char** argv) {
   if (g_sites < 2 || g_sites > 1000000) bench::Fail("the sites must be 2 to 1,000,000");
   const Files files = Generate();
   const bench::Runs kept = bench::MeasureInTurns(
-      kWarmUpRuns, runs, [&](bool catalog) { return MeasureOnce(catalog, files); });
+      kWarmUpRuns, runs, true, [&](bool catalog) { return MeasureOnce(catalog, files); });
   std::printf("The catalog with %d sites, median of %d runs each (%d more measured again)\n",
               g_sites, runs, kept.measuredAgain);
   const auto& c = kept.program;
