@@ -11,9 +11,8 @@
 namespace bench {
 namespace {
 
-// Long enough for anything the programs do at this scale on a loaded machine; a program that
-// takes longer has hung.
-constexpr UINT kAnswerMs = 60000;
+// The program under measurement, which Fail ends so that a stopped bench leaves nothing running.
+HANDLE g_running = nullptr;
 
 // The pause after a program has ended, before the next one starts.
 constexpr DWORD kPauseMs = 250;
@@ -73,6 +72,10 @@ double Now() {
 }
 
 void Fail(const std::string& what) {
+  if (g_running) {
+    TerminateProcess(g_running, 1);
+    WaitForSingleObject(g_running, kAnswerMs);
+  }
   std::fprintf(stderr, "benchmark stopped: %s\n", what.c_str());
   std::fflush(stdout);
   std::exit(1);
@@ -95,6 +98,7 @@ Run Start(const std::string& program) {
     }
     if (GetLastError() != ERROR_INTERNAL_ERROR || attempt == 2) Fail("cannot start " + path);
   }
+  g_running = run.process.hProcess;
   Found found = {run.process.dwProcessId, nullptr};
   for (;;) {
     EnumWindows(FindShown, reinterpret_cast<LPARAM>(&found));
@@ -102,6 +106,7 @@ Run Start(const std::string& program) {
     if (WaitForSingleObject(run.process.hProcess, 1) == WAIT_OBJECT_0) {
       Fail(program + " ended without showing a window");
     }
+    if (Now() - start > kAnswerMs) Fail(program + " showed no window");
   }
   run.startMs = Now() - start;
   run.window = found.window;
@@ -110,7 +115,10 @@ Run Start(const std::string& program) {
 
 void Stop(Run& run) {
   TerminateProcess(run.process.hProcess, 0);
-  WaitForSingleObject(run.process.hProcess, INFINITE);
+  if (WaitForSingleObject(run.process.hProcess, kAnswerMs) != WAIT_OBJECT_0) {
+    Fail("a measured program does not end");
+  }
+  g_running = nullptr;
   CloseHandle(run.process.hProcess);
   CloseHandle(run.process.hThread);
   run = Run();

@@ -13,6 +13,10 @@ namespace bench {
 // Where scripts/bench installs the programs to measure.
 constexpr const char* kFolder = "C:\\lunetar-bench\\";
 
+// Long enough for anything the programs do at this scale on a loaded machine; a program that
+// takes longer has hung.
+constexpr UINT kAnswerMs = 60000;
+
 // Milliseconds of the high-resolution counter.
 double Now();
 
@@ -24,7 +28,7 @@ struct Run {
 };
 
 // Starts program from the bench folder and waits until a window of its process is visible.
-// Stops the benchmark when the program cannot be started or shows no window.
+// Stops the benchmark when the program cannot be started or shows no window within kAnswerMs.
 Run Start(const std::string& program);
 
 // Ends the program without its own exit path (which may save or hand over), waits for it, and
@@ -56,7 +60,8 @@ void WaitUntilGone(HWND window, DWORD timeoutMs = 20000);
 // The text of a control of another process (the static text of a message box is 0xFFFF).
 std::string ItemText(HWND dialog, int id);
 
-// Stops the benchmark with a message: a figure of a run that did not do its work means nothing.
+// Stops the benchmark with a message, ending the program under measurement: a figure of a run
+// that did not do its work means nothing.
 [[noreturn]] void Fail(const std::string& what);
 
 double PeakWorkingSetKb(HANDLE process);

@@ -257,6 +257,10 @@ void OnFind(HWND dialog) {
   if (row == -1) return;
   SendDlgItemMessageA(dialog, IDC_DESCRIPTIONS, LB_SETCURSEL, row, 0);
   SendDlgItemMessageA(dialog, IDC_ADDRESSES, LB_SETCURSEL, row, 0);
+  // The found site's address becomes the destination, as in the catalog.
+  if (static_cast<std::size_t>(row) < g_collection.addresses.lines.size()) {
+    SetDlgItemTextA(dialog, IDC_DESTINATION, g_collection.addresses.lines[row]);
+  }
 }
 
 INT_PTR CALLBACK FloorProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {

@@ -24,7 +24,7 @@ constexpr int kLongestChapter = 19;
 double ShowLongestChapter(const bench::Run& run, bool reader) {
   if (reader) {
     // The reader does what nobody sees at once (its tool tips) after the window has shown
-    // itself: that belongs to its start, not to showing a chapter.
+    // itself: that is in no figure, since the start ends with the window visible.
     bench::WaitForToolTips(run.window);
     HWND combo = GetDlgItem(run.window, IDC_CHAPTER);
     SendMessageA(combo, CB_SETCURSEL, kLongestChapter, 0);

@@ -1,7 +1,8 @@
 // The floor the reader is measured against: the reader's own window template (guide.rc is
 // compiled into this program, so the template is the same bytes) shown by a dialog procedure
 // that does nothing of the reader's. Its Chapter button (IDOK) fills the text list with the
-// book's longest chapter in the cheapest correct way, drawing off during the fill.
+// book's longest chapter in the cheapest correct way, drawing off during the fill, and names it
+// as the current selection.
 #include <windows.h>
 
 #include "reader/content/chapter_table.h"
@@ -22,6 +23,8 @@ INT_PTR CALLBACK FloorProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     }
     SendMessageA(list, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list, nullptr, TRUE);
+    // The chapter shown becomes the current selection, as in the reader.
+    SetDlgItemTextA(dialog, IDC_SELECTION, lunetar::ChapterTable[kLongestChapter].title);
     return TRUE;
   }
   if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL) {
