@@ -15,7 +15,6 @@ class CToolTip {
   CToolTip& operator=(const CToolTip&) = delete;
 
   bool Create(HWND parent);
-  bool IsCreated() const { return m_hWnd != nullptr; }
   // Destroys the control before its parent goes.
   void Destroy();
   void Activate(bool active);

@@ -12,7 +12,9 @@ constexpr std::size_t kLongestEntry = 94;
 
 CAddCommandDlg::CAddCommandDlg() : CDialog(IDD_ADD_COMMAND) {}
 
-void CAddCommandDlg::DoDataExchange(CDataExchange& dx) { dx.Text(IDC_ENTRY, m_strEntry, kEntryChars); }
+void CAddCommandDlg::DoDataExchange(CDataExchange& dx) {
+  dx.Text(IDC_ENTRY, m_strEntry, kEntryChars);
+}
 
 bool CAddCommandDlg::OnInitDialog() {
   CDialog::OnInitDialog();

@@ -142,7 +142,9 @@ void CReaderDlg::ShowChapter(int index) {
   const ChapterContent& content = ChapterTable[index].content;
   m_listText.SetRedraw(false);
   m_listText.ResetContent();
-  for (std::size_t line = 0; line < content.count; ++line) m_listText.AddString(content.lines[line]);
+  for (std::size_t line = 0; line < content.count; ++line) {
+    m_listText.AddString(content.lines[line]);
+  }
   m_listText.SetRedraw(true);
 }
 
