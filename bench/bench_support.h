@@ -81,8 +81,9 @@ struct Runs {
 //
 // scripts/bench runs the bench, the programs, the wineserver and the display on one processor:
 // a start makes thousands of round trips between them, and on this virtual machine each one that
-// wakes an idle second processor waits for the host, which spread the same start over 100 to
-// 170 ms. On one processor the starts are faster and less spread, and two bench runs agree.
+// wakes an idle second processor waits for the host, which spread the same start over 120 to
+// 180 ms (the middle half). On one processor the starts are faster and less spread, and two
+// bench runs agree.
 //
 // The host still runs this machine slower in stretches of a second or more. A pair of short runs
 // (the reader's, half a second) mostly falls within one such stretch, which drops out of the

@@ -1,9 +1,11 @@
 // Measures the site catalog with a collection of 100,000 sites against floors measured beside it,
 // in one run under the same conditions (catalog_floor.cpp says what each floor does):
 //   start-up:  from starting the program to its window being shown, the lists full
-//   Find:      from pressing Find in Find Web Site (the last site's description typed) to its
-//              row selected in both lists and painted
-//   Add:       from pressing Add Site in Add Web Site (both texts typed) to the message box that
+//   Find:      from pressing Find in Find Web Site (the last site's description typed, the
+//              dialog's tool tips made) to the dialog gone, its row selected in both lists, its
+//              address the destination and the window painted
+//   Add:       from pressing Add Site in Add Web Site (both texts typed, the dialog's tool tips
+//              made) to the message box that
 //              reports the site added, plus from answering the box to both lists refilled and
 //              painted; the time the box waits for its answer is not counted
 //   memory:    peak working set after all of these

@@ -11,8 +11,8 @@
 //             then reads both files again and refills both lists;
 //   Find      takes the text from Find Web Site, finds the first description that begins with it
 //             (letters compared without regard to case, by the catalog's table of the code
-//             page's letters) by a bare scan of the lines in memory, and selects its row in both
-//             lists.
+//             page's letters) by a bare scan of the lines in memory, selects its row in both
+//             lists and shows its address as the destination.
 #include <windows.h>
 
 #include <algorithm>

@@ -1,7 +1,8 @@
 // Measures the reader against floors measured beside it, in one run under the same conditions:
 //   start-up:  from starting guide.exe to its window being shown, against reader_floor.exe, which
 //              shows the same window template with no code of the reader's
-//   chapter:   showing the longest chapter, against a bare fill of the same lines
+//   chapter:   showing the longest chapter, against a bare fill of the same lines that names
+//              the chapter as the current selection
 //   memory:    peak working set after both, against the floor program's
 // Each figure is the median of several runs, reader and floor taking turns.
 #include <cstdio>
@@ -24,7 +25,8 @@ constexpr int kLongestChapter = 19;
 double ShowLongestChapter(const bench::Run& run, bool reader) {
   if (reader) {
     // The reader does what nobody sees at once (its tool tips) after the window has shown
-    // itself: that is in no figure, since the start ends with the window visible.
+    // itself: that is in no timed figure, since the start ends with the window visible (their
+    // memory is in the peak working set, as it is for a user).
     bench::WaitForToolTips(run.window);
     HWND combo = GetDlgItem(run.window, IDC_CHAPTER);
     SendMessageA(combo, CB_SETCURSEL, kLongestChapter, 0);
